@@ -1,0 +1,31 @@
+# The two commands a newcomer needs: `make run` and `make test`. Both install what is missing.
+BUILD_DIR := build
+# Warnings are errors in CI (CI=true) and can be switched on locally with WERROR=ON.
+WERROR ?= $(if $(CI),ON,OFF)
+JOBS ?= 2
+
+.PHONY: run test build deps clean format format-check configure
+
+run: build
+	./$(BUILD_DIR)/bin/birchcfg
+
+test: build format-check
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+configure: deps
+	cmake --preset default -DBIRCH_WERROR=$(WERROR)
+
+deps:
+	bash scripts/install-deps.sh
+
+clean:
+	rm -rf $(BUILD_DIR) build-debug
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs -r clang-format -i
+
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs -r clang-format --dry-run --Werror

@@ -1,0 +1,73 @@
+#include "lang/ExtraTexts.h"
+
+#include "lang/ExtraTextNumbers.h"
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+namespace birch {
+
+namespace {
+
+struct ExtraDefault {
+    int number;
+    std::string_view text;
+};
+
+// English defaults. Keep each subsystem's entries in its own section.
+constexpr std::array kExtraDefaults = {
+    // Files and start-up (1-99).
+    ExtraDefault{ext::kFileCannotBeRead, "The file cannot be read: "},
+    ExtraDefault{ext::kFileCannotBeParsed, "The file is not valid XML and was not loaded: "},
+    ExtraDefault{ext::kFileCannotBeWritten, "The file cannot be written: "},
+    ExtraDefault{ext::kFileKeptAsBackup, "The damaged file will be kept as a backup before it is replaced: "},
+
+    // Main window and projects (100-199).
+
+    // Parameters (200-299).
+
+    // Sentence rules and tables (300-399).
+
+    // Image and update (400-499).
+
+    // Options and version check (500-599).
+};
+
+const std::string kEmpty;
+
+} // namespace
+
+ExtraTexts::ExtraTexts()
+{
+    reset();
+}
+
+const std::string& ExtraTexts::operator[](int number) const
+{
+    const auto it = texts_.find(number);
+    return it == texts_.end() ? kEmpty : it->second;
+}
+
+void ExtraTexts::set(int number, std::string text)
+{
+    if (known(number))
+        texts_[number] = std::move(text);
+}
+
+void ExtraTexts::reset()
+{
+    texts_.clear();
+    for (const auto& entry : kExtraDefaults)
+        texts_[entry.number] = std::string(entry.text);
+}
+
+bool ExtraTexts::known(int number)
+{
+    for (const auto& entry : kExtraDefaults)
+        if (entry.number == number)
+            return true;
+    return false;
+}
+
+} // namespace birch

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "widgets/Prompter.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+
+namespace birch::test {
+
+// Records every prompt and answers from a queue. An unscripted prompt is recorded as a failure
+// and answered safely (Cancel, or No when there is no Cancel) so the code unwinds.
+class ScriptedPrompter final : public Prompter {
+public:
+    struct Prompt {
+        Kind kind;
+        QString text;
+        Buttons buttons;
+    };
+
+    void answer(Answer a) { answers_.push_back(a); }
+    void answerSaveFile(std::optional<QString> name) { fileAnswers_.push_back(std::move(name)); }
+
+    Answer message(QWidget*, Kind kind, const QString& text, Buttons buttons) override
+    {
+        prompts.push_back({kind, text, buttons});
+        if (answers_.empty()) {
+            unscripted << QStringLiteral("unscripted prompt: ") + text;
+            switch (buttons) {
+            case Buttons::Ok:
+                return Answer::Ok;
+            case Buttons::YesNo:
+                return Answer::No;
+            case Buttons::YesNoCancel:
+                return Answer::Cancel;
+            }
+            return Answer::Cancel;
+        }
+        const Answer a = answers_.front();
+        answers_.pop_front();
+        return a;
+    }
+
+    std::optional<QString> saveFileName(QWidget*, const QString& caption, const QString&, const QString&) override
+    {
+        if (fileAnswers_.empty()) {
+            unscripted << QStringLiteral("unscripted file dialog: ") + caption;
+            return std::nullopt;
+        }
+        auto a = fileAnswers_.front();
+        fileAnswers_.pop_front();
+        return a;
+    }
+
+    // Scripted answers not used by the code under test are failures too.
+    QStringList problems() const
+    {
+        QStringList all = unscripted;
+        if (!answers_.empty() || !fileAnswers_.empty())
+            all << QStringLiteral("scripted answers left unused");
+        return all;
+    }
+
+    QList<Prompt> prompts;
+    QStringList unscripted;
+
+private:
+    std::deque<Answer> answers_;
+    std::deque<std::optional<QString>> fileAnswers_;
+};
+
+} // namespace birch::test

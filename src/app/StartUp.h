@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "platform/FileWriter.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace birch {
+
+// A problem with a file that the user is told about once: the extra text number, the file and
+// the system's or parser's reason.
+struct FileNotice {
+    int ext = 0;
+    std::filesystem::path file;
+    std::string reason;
+};
+
+// The message shown for a notice, in the current language.
+std::string describe(const AppState& state, const FileNotice& notice);
+
+// The start-up work that needs no window, in order: AppDir and the workspace folders, the
+// settings, the language, the remembered project, `Set_Files`, the copy buffer. Returns what
+// the user must be told (a damaged settings file, an unreadable language file).
+std::vector<FileNotice> Start_Up(AppState& state, const std::filesystem::path& appDir);
+
+// Sets the four project file paths from `ProjectDir`.
+void Set_Files(AppState& state);
+
+// Writes Mosaic.xml from the current state (a damaged file found at start is kept as a backup
+// first). Returns the problem to tell the user, if any.
+std::optional<FileNotice> Save_Setting(AppState& state, FileWriter& writer);
+
+} // namespace birch

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace birch {
+
+// Starts an external program and waits for it (the main window's `Start_Program`). The update
+// dialog reaches it through this seam so its tests can use a stand-in.
+class ProgramStarter {
+public:
+    virtual ~ProgramStarter() = default;
+    // `NomeSW` the program file, `Parameter` its arguments (may be empty), `tipo` start hidden.
+    // Returns the reason when the program could not be started; nothing once it was started
+    // (whether it ended or the wait gave up).
+    virtual std::optional<std::string> Start_Program(const std::filesystem::path& NomeSW, const std::string& Parameter,
+                                                     bool tipo) = 0;
+};
+
+} // namespace birch

@@ -1,20 +1,31 @@
 #include "app/BuildConstants.h"
+#include "cli/Command.h"
 #include "cli/ExitCodes.h"
 
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <vector>
 
 int main(int argc, char** argv)
 {
     CLI::App app{std::string(birch::SoftwareCode) + " - " + std::string(birch::SoftwareDescription) +
                  " configurator, command line"};
     app.set_version_flag("--version", std::string(birch::SoftwareCode) + " " + std::string(birch::SoftwareVersion));
+    app.require_subcommand(0, 1);
+
+    // One line per subcommand; each lives in its own file.
+    std::vector<birch::cli::Command> commands;
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         const int code = app.exit(e);
         return code == 0 ? birch::cli::kSuccess : birch::cli::kUsageError;
     }
+    for (const auto& command : commands)
+        if (command.app->parsed())
+            return command.run();
+    std::cout << app.help();
     return birch::cli::kSuccess;
 }

@@ -30,6 +30,21 @@ constexpr std::array kExtraDefaults = {
     // Sentence rules and tables (300-399).
 
     // Image and update (400-499).
+    ExtraDefault{ext::kImageSourceMalformed,
+                 "The device image was not built and the update does not start. This file is not valid XML: "},
+    ExtraDefault{ext::kImageSourceUnreadable,
+                 "The device image was not built and the update does not start. This file cannot be read: "},
+    ExtraDefault{ext::kImageNotWritten, "The device image cannot be written, so the update does not start: "},
+    ExtraDefault{ext::kImageRulesLeftOut,
+                 "The device image holds at most 128 rules. Rules left out because they did not fit: "},
+    ExtraDefault{ext::kEchoUnavailable,
+                 "An ICMP echo cannot be sent on this machine, so the device cannot be checked. Allow echo "
+                 "sockets for your group (for example: sysctl net.ipv4.ping_group_range=\"0 2147483647\") or "
+                 "install the ping program (package iputils-ping). Reason: "},
+    ExtraDefault{ext::kUpdaterNotStarted, "The update program cannot be started: "},
+    ExtraDefault{ext::kCheckingDevice, "Checking that the device answers..."},
+    ExtraDefault{ext::kDescriptionNotWritten,
+                 "The update description cannot be written, so the update program was not started: "},
 
     // Options and version check (500-599).
 };

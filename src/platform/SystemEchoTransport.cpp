@@ -1,0 +1,49 @@
+#include "platform/EchoTransport.h"
+
+#include <vector>
+
+namespace birch {
+
+namespace {
+
+// Tries each transport in order until one can send, and keeps that one.
+class SystemEchoTransport final : public EchoTransport {
+public:
+    SystemEchoTransport()
+    {
+        candidates_.push_back(makeIcmpDatagramTransport());
+        candidates_.push_back(makeIcmpRawTransport());
+        candidates_.push_back(makePingProgramTransport());
+    }
+
+    std::optional<std::string> send(const Ipv4Address& address, std::string_view data) override
+    {
+        if (chosen_)
+            return chosen_->send(address, data);
+        std::string reasons;
+        for (auto& candidate : candidates_) {
+            const auto failure = candidate->send(address, data);
+            if (!failure) {
+                chosen_ = candidate.get();
+                return std::nullopt;
+            }
+            reasons += (reasons.empty() ? "" : "; ") + *failure;
+        }
+        return reasons;
+    }
+
+    Poll poll() override { return chosen_ ? chosen_->poll() : Poll{}; }
+
+private:
+    std::vector<std::unique_ptr<EchoTransport>> candidates_;
+    EchoTransport* chosen_ = nullptr;
+};
+
+} // namespace
+
+std::unique_ptr<EchoTransport> makeSystemEchoTransport()
+{
+    return std::make_unique<SystemEchoTransport>();
+}
+
+} // namespace birch

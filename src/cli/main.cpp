@@ -1,6 +1,8 @@
 #include "app/BuildConstants.h"
 #include "cli/Command.h"
+#include "cli/CompileCommand.h"
 #include "cli/ExitCodes.h"
+#include "cli/UpdateDescriptionCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -16,6 +18,8 @@ int main(int argc, char** argv)
 
     // One line per subcommand; each lives in its own file.
     std::vector<birch::cli::Command> commands;
+    commands.push_back(birch::cli::addCompileCommand(app));
+    commands.push_back(birch::cli::addUpdateDescriptionCommand(app));
 
     try {
         app.parse(argc, argv);

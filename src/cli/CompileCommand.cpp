@@ -1,0 +1,65 @@
+#include "cli/CompileCommand.h"
+
+#include "cli/ExitCodes.h"
+#include "image/BankStep.h"
+#include "lang/ExtraTextNumbers.h"
+#include "lang/ExtraTexts.h"
+#include "nmea/Catalog.h"
+#include "platform/FileWriter.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <memory>
+
+namespace birch::cli {
+
+namespace {
+
+struct CompileOptions {
+    std::string projectDir;
+    std::string output;
+};
+
+int runCompile(const CompileOptions& options)
+{
+    const std::filesystem::path project = options.projectDir;
+    const std::filesystem::path target =
+        options.output.empty() ? bankFile(project) : std::filesystem::path(options.output);
+    AtomicFileWriter writer;
+    const BankStepOutcome outcome = compileAndSaveBank(project / "ParGen.xml", project / "NMEA_0183_Set_Access.xml",
+                                                       target, Catalog::Init_NMEA0183_Map(), writer);
+    const ExtraTexts texts;
+    switch (outcome.status) {
+    case BankStepOutcome::Status::Ok:
+        break;
+    case BankStepOutcome::Status::Unreadable:
+        std::cerr << texts[ext::kImageSourceUnreadable] << outcome.file.string() << ": " << outcome.reason << "\n";
+        return kFileError;
+    case BankStepOutcome::Status::Malformed:
+        std::cerr << texts[ext::kImageSourceMalformed] << outcome.file.string() << ": " << outcome.reason << "\n";
+        return kFileError;
+    case BankStepOutcome::Status::WriteFailed:
+        std::cerr << texts[ext::kFileCannotBeWritten] << outcome.file.string() << ": " << outcome.reason << "\n";
+        return kFileError;
+    }
+    if (outcome.leftOut > 0)
+        std::cerr << "warning: " << texts[ext::kImageRulesLeftOut] << outcome.leftOut << "\n";
+    std::cout << outcome.file.string() << ": " << outcome.accepted << " rules\n";
+    return kSuccess;
+}
+
+} // namespace
+
+Command addCompileCommand(CLI::App& parent)
+{
+    auto options = std::make_shared<CompileOptions>();
+    CLI::App* app = parent.add_subcommand("compile", "Compile a project into the device image bank.bin");
+    app->add_option("PROJECT_DIR", options->projectDir, "Project folder (holding ParGen.xml and the rule file)")
+        ->required()
+        ->check(CLI::ExistingDirectory);
+    app->add_option("-o,--output", options->output, "Image file to write (default PROJECT_DIR/bin/bank.bin)");
+    return Command{app, [options] { return runCompile(*options); }};
+}
+
+} // namespace birch::cli

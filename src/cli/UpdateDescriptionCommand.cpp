@@ -1,0 +1,61 @@
+#include "cli/UpdateDescriptionCommand.h"
+
+#include "app/DeviceProfile.h"
+#include "cli/ExitCodes.h"
+#include "image/UpdateDescription.h"
+#include "lang/ExtraTextNumbers.h"
+#include "lang/ExtraTexts.h"
+#include "platform/FileWriter.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <memory>
+
+namespace birch::cli {
+
+namespace {
+
+struct DescriptionOptions {
+    std::string projectDir;
+    std::string masterDir;
+    std::string address;
+    int option = kUpdateFirmwareAndConfiguration;
+    bool noReadBack = false;
+    std::string output;
+};
+
+int runDescription(const DescriptionOptions& options)
+{
+    UpdateRequest request;
+    request.address = options.address;
+    request.option = options.option;
+    request.readBack = !options.noReadBack;
+    request.masterDir = options.masterDir;
+    request.projectDir = options.projectDir;
+    AtomicFileWriter writer;
+    if (const auto error = saveUpdateDescription(options.output, kDeviceProfile, request, writer)) {
+        std::cerr << ExtraTexts()[ext::kFileCannotBeWritten] << error->file.string() << ": " << error->reason << "\n";
+        return kFileError;
+    }
+    return kSuccess;
+}
+
+} // namespace
+
+Command addUpdateDescriptionCommand(CLI::App& parent)
+{
+    auto options = std::make_shared<DescriptionOptions>();
+    CLI::App* app = parent.add_subcommand("update-description", "Write the update description file for the updater");
+    app->add_option("--project-dir", options->projectDir, "Project folder (its bin/bank.bin is named)")->required();
+    app->add_option("--master-dir", options->masterDir, "MASTER folder (its firmware image is named)")->required();
+    app->add_option("--ip", options->address, "Device address, as it is to be written")->required();
+    app->add_option("--option", options->option, "0 firmware + configuration, 1 firmware, 2 configuration")
+        ->required()
+        ->check(CLI::Range(0, 2));
+    app->add_flag("--no-read-back", options->noReadBack, "Do not read the written memory back");
+    app->add_option("-o,--output", options->output, "Description file to write")->required();
+    return Command{app, [options] { return runDescription(*options); }};
+}
+
+} // namespace birch::cli

@@ -26,8 +26,10 @@ GridView::GridView(AppState& state, int rows, int columns, QWidget* parent)
     setItemDelegate(delegate_);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
-                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    // A single click opens only drop-down lists (see `clicked`); text cells edit on a double
+    // click, F2 or typing.
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
     setWordWrap(false);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

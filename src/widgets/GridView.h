@@ -40,6 +40,9 @@ public:
     bool isDropDownColumn(int column) const;
     QStringList dropDownItems(int row, int column) const;
 
+    // Whether a cell editor is open.
+    bool isEditing() const { return state() == EditingState; }
+
     int currentRow() const;
     int currentColumn() const;
     void setCurrentCell(int row, int column);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace birch {
+
+// The serial ports present on this machine, as port numbers 1..256 in ascending order and in
+// decimal ("1", "3"); the caller puts "COM" in front. A port held by another program is
+// present too. Never fails: with no port the list is empty.
+class ComPortLister {
+public:
+    virtual ~ComPortLister() = default;
+    virtual std::vector<std::string> List_Com_Ports() const = 0;
+};
+
+// Probes the serial devices of the system's device folder: port n is the device "ttyS" n - 1.
+// Each is opened read-write, without becoming the controlling terminal and without waiting,
+// held exclusively while probed, and never created. Tests pass a folder of their own.
+class SystemComPortLister final : public ComPortLister {
+public:
+    static constexpr int kMaxPorts = 256;
+
+    explicit SystemComPortLister(std::filesystem::path deviceDir = "/dev");
+    std::vector<std::string> List_Com_Ports() const override;
+
+private:
+    std::filesystem::path deviceDir_;
+};
+
+} // namespace birch

@@ -6,6 +6,7 @@
 #include "image/TFUpdateDevice.h"
 #include "image/UpdateDescription.h"
 #include "lang/ExtraTextNumbers.h"
+#include "widgets/EventLoopClock.h"
 #include "widgets/QtText.h"
 
 #include <QCheckBox>
@@ -140,6 +141,8 @@ private Q_SLOTS:
     void rulesLeftOutAreToldBeforeTheDialog();
     void serialModeOnlyRemembersTheChoice();
     void realStandInUpdaterRuns();
+    void realEchoAgainstLoopback();
+    void screenshotForTheDocs();
 };
 
 void TFBootTest::ethernetModeLayout()
@@ -499,6 +502,42 @@ void TFBootTest::realStandInUpdaterRuns()
     // The stand-in found the description beside itself and read it.
     QVERIFY(test::readAll(marker).find("<IP_Address_Dev>127.0.0.1</IP_Address_Dev>") != std::string::npos);
     QVERIFY2(fixture.problems().isEmpty(), qPrintable(fixture.problems().join(QLatin1Char('\n'))));
+}
+
+// The machine's own transports and an event-loop clock, against 127.0.0.1 only.
+void TFBootTest::realEchoAgainstLoopback()
+{
+    test::UiFixture fixture;
+    fixture.openProject("Ship");
+    const auto transport = birch::makeSystemEchoTransport();
+    birch::EventLoopClock clock;
+    FixedComPorts comPorts;
+    RecordingStarter starter;
+    TFBoot boot(fixture.context, birch::EchoService{*transport, clock}, comPorts, starter);
+    boot.Form_Type = 1;
+    fixture.state.LastIpAddress = "127.0.0.1";
+    boot.show();
+    QTest::mouseClick(boot.findChild<QPushButton*>(QStringLiteral("Btn_Update")), Qt::LeftButton);
+    // Any prompt here means the echo could not be sent from this machine.
+    if (!fixture.prompter.prompts.isEmpty())
+        QSKIP(qPrintable(QStringLiteral("this machine sends no echo: ") + fixture.prompter.prompts[0].text));
+    QCOMPARE(boot.ping_res(), 1);
+    QCOMPARE(starter.calls.size(), std::size_t(1));
+    QVERIFY(std::filesystem::exists(fixture.state.AppDir / "Ethernet_Update.xml"));
+}
+
+// Writes docs/update.png when BIRCH_SCREENSHOT_DIR names a folder.
+void TFBootTest::screenshotForTheDocs()
+{
+    const QString folder = qEnvironmentVariable("BIRCH_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        QSKIP("BIRCH_SCREENSHOT_DIR is not set");
+    Harness h;
+    h.boot.Form_Type = 1;
+    h.fixture.state.LastIpAddress = "192.168.2.205";
+    h.boot.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&h.boot));
+    QVERIFY(h.boot.grab().save(folder + QStringLiteral("/update.png")));
 }
 
 QTEST_MAIN(TFBootTest)

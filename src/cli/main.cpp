@@ -2,6 +2,7 @@
 #include "cli/Command.h"
 #include "cli/CompileCommand.h"
 #include "cli/ExitCodes.h"
+#include "cli/TextsCommand.h"
 #include "cli/UpdateDescriptionCommand.h"
 
 #include <CLI/CLI.hpp>
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
 
     // One line per subcommand; each lives in its own file.
     std::vector<birch::cli::Command> commands;
+    commands.push_back(birch::cli::addTextsCommand(app));
     commands.push_back(birch::cli::addCompileCommand(app));
     commands.push_back(birch::cli::addUpdateDescriptionCommand(app));
 

@@ -64,8 +64,9 @@ INSTANTIATE_TEST_SUITE_P(Transports, RealEcho,
 std::filesystem::path standInPing(const TempDir& dir, int exitCode)
 {
     const auto script = dir / "ping";
-    writeFixture(script, "#!/bin/sh\necho \"$LC_ALL|$*\" > \"" + (dir / "ran").string() + "\"\nexit " +
-                             std::to_string(exitCode) + "\n");
+    writeFixture(script, "#!/bin/sh\necho \"$LC_ALL|$*\" > \"" + (dir / "ran").string() +
+                             "\"\necho 'ping: socket: Operation not permitted' >&2\nexit " + std::to_string(exitCode) +
+                             "\n");
     ::chmod(script.c_str(), 0755);
     return script;
 }
@@ -88,6 +89,9 @@ TEST(PingProgramEcho, JudgedByExitCodeAndRunWithoutShell)
         std::this_thread::sleep_for(50ms);
         poll = transport->poll();
         EXPECT_EQ(poll.status, c.expected);
+        if (c.expected == EchoTransport::Poll::Status::CannotSend) {
+            EXPECT_NE(poll.reason.find("ping: socket: Operation not permitted)"), std::string::npos) << poll.reason;
+        }
         EXPECT_EQ(readAll(dir / "ran"), "C|-n -q -c 1 -W 1 -s 1024 -- 127.0.0.1\n");
     }
 }

@@ -84,11 +84,15 @@ public:
         auto argv = pointers(arguments);
         auto envp = pointers(environment);
 
+        // The program's output goes into a pipe; what it says on failure becomes the reason.
+        int output[2] = {-1, -1};
+        if (::pipe2(output, O_CLOEXEC) != 0)
+            return std::string("ping program: pipe: ") + std::strerror(errno);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, output[1], STDERR_FILENO);
         posix_spawn_file_actions_addclosefrom_np(&actions, 3);
         posix_spawnattr_t attributes;
         posix_spawnattr_init(&attributes);
@@ -103,9 +107,13 @@ public:
         const int error = ::posix_spawn(&pid, program_.c_str(), &actions, &attributes, argv.data(), envp.data());
         posix_spawnattr_destroy(&attributes);
         posix_spawn_file_actions_destroy(&actions);
-        if (error != 0)
+        ::close(output[1]);
+        if (error != 0) {
+            ::close(output[0]);
             return "ping program " + program_ + ": " + std::strerror(error);
+        }
         child_ = pid;
+        output_ = output[0];
         dataSize_ = data.size();
         return std::nullopt;
     }
@@ -119,6 +127,7 @@ public:
         if (ended == 0)
             return {};
         child_ = -1;
+        const std::string said = takeOutput();
         if (ended < 0 || !WIFEXITED(status))
             return {Poll::Status::CannotSend, 0, "ping program ended abnormally"};
         switch (WEXITSTATUS(status)) {
@@ -129,7 +138,7 @@ public:
         default:
             return {Poll::Status::CannotSend, 0,
                     "ping program " + program_ + " could not send (exit status " + std::to_string(WEXITSTATUS(status)) +
-                        ")"};
+                        (said.empty() ? std::string() : ": " + said) + ")"};
         }
     }
 
@@ -137,17 +146,35 @@ private:
     // Ends a run still waiting for its reply; only our own child is reaped.
     void stop()
     {
-        if (child_ < 0)
-            return;
-        ::kill(child_, SIGKILL);
-        int status = 0;
-        while (::waitpid(child_, &status, 0) < 0 && errno == EINTR) {
+        if (child_ >= 0) {
+            ::kill(child_, SIGKILL);
+            int status = 0;
+            while (::waitpid(child_, &status, 0) < 0 && errno == EINTR) {
+            }
+            child_ = -1;
         }
-        child_ = -1;
+        takeOutput();
+    }
+
+    // The first line the ended program wrote (it writes little: one request, quiet mode).
+    std::string takeOutput()
+    {
+        if (output_ < 0)
+            return {};
+        std::string text;
+        char buffer[512];
+        ssize_t got = 0;
+        while (text.size() < 4096 && (got = ::read(output_, buffer, sizeof buffer)) > 0)
+            text.append(buffer, static_cast<std::size_t>(got));
+        ::close(output_);
+        output_ = -1;
+        text = text.substr(0, text.find('\n'));
+        return text;
     }
 
     std::string program_;
     pid_t child_ = -1;
+    int output_ = -1;
     std::size_t dataSize_ = 0;
 };
 

@@ -33,6 +33,8 @@ GridView::GridView(AppState& state, int rows, int columns, QWidget* parent)
     setWordWrap(false);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Rows as compact as a string grid's: one line of text.
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
 
@@ -108,9 +110,14 @@ void GridView::setCurrentCell(int row, int column)
     scrollTo(at);
 }
 
+void GridView::doubleClickedAt(int row, int column)
+{
+    Auto_Size_Column(row, column);
+    Q_EMIT cellDoubleClicked(row, column);
+}
+
 void GridView::Auto_Size_Column(int row, int column)
 {
-    Q_EMIT cellDoubleClicked(row, column);
     if (!birch::Auto_Size_Column(state_.DoubleClickAutoSize, row, column))
         return;
     setColumnWidth(column, contentWidth(column));

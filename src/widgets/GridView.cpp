@@ -41,11 +41,11 @@ GridView::GridView(AppState& state, int rows, int columns, QWidget* parent)
     // Sizing a column to its content is the option's business, also on the section border.
     disconnect(horizontalHeader(), &QHeaderView::sectionHandleDoubleClicked, this, nullptr);
     connect(horizontalHeader(), &QHeaderView::sectionHandleDoubleClicked, this,
-            [this](int column) { Auto_Size_Column(0, column); });
+            [this](int column) { doubleClickedAt(0, column); });
     connect(horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
-            [this](int column) { Auto_Size_Column(0, column); });
+            [this](int column) { doubleClickedAt(0, column); });
     connect(this, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex& index) { Auto_Size_Column(GridTableModel::gridRow(index), index.column()); });
+            [this](const QModelIndex& index) { doubleClickedAt(GridTableModel::gridRow(index), index.column()); });
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         if (isDropDownColumn(index.column()) && !model_->isReadOnly(index))
             openDropDown(index);

@@ -110,6 +110,7 @@ void TFParGen::Create_Title_Panel()
     L_SW_Code->setFont(large);
     QPalette grey = L_SW_Code->palette();
     grey.setColor(QPalette::WindowText, Qt::gray);
+    grey.setColor(QPalette::Text, Qt::gray);
     L_SW_Code->setPalette(grey);
     L_SW_Desc = new QLabel(P_Title);
     L_SW_Desc->setObjectName(QStringLiteral("L_SW_Desc"));

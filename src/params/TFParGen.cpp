@@ -158,8 +158,8 @@ void TFParGen::FormShow()
 void TFParGen::Tell_Load_Problem(const ParGenLoad& loaded)
 {
     context_.prompter.error(this, qs(context_.state.Extra[ext::kParGenNotLoaded]) +
-                                      QString::fromStdWString(context_.state.ParGenFile.wstring()) +
-                                      QStringLiteral(" (") + qs(loaded.reason) + QStringLiteral(")"));
+                                      qs(context_.state.ParGenFile.string()) + QStringLiteral(" (") +
+                                      qs(loaded.reason) + QStringLiteral(")"));
 }
 
 void TFParGen::Put_ParGen(const TParGen& p)
@@ -247,9 +247,8 @@ void TFParGen::Btn_OKClick()
     if (!Keep_Damaged_File())
         return;
     if (const auto error = SaveParGen(context_.state.ParGenFile, record, context_.fileWriter)) {
-        context_.prompter.error(this, qs(context_.state.Extra[ext::kFileCannotBeWritten]) +
-                                          QString::fromStdWString(error->file.wstring()) + QStringLiteral(" (") +
-                                          qs(error->reason) + QStringLiteral(")"));
+        context_.prompter.error(this, qs(context_.state.Extra[ext::kFileCannotBeWritten]) + qs(error->file.string()) +
+                                          QStringLiteral(" (") + qs(error->reason) + QStringLiteral(")"));
         return;
     }
     accept();
@@ -262,8 +261,8 @@ bool TFParGen::Keep_Damaged_File()
     const BackupResult backup = keepBackup(context_.state.ParGenFile);
     if (!backup.ok()) {
         context_.prompter.error(this, qs(context_.state.Extra[ext::kParGenBackupFailed]) +
-                                          QString::fromStdWString(context_.state.ParGenFile.wstring()) +
-                                          QStringLiteral(" (") + qs(backup.error) + QStringLiteral(")"));
+                                          qs(context_.state.ParGenFile.string()) + QStringLiteral(" (") +
+                                          qs(backup.error) + QStringLiteral(")"));
         return false;
     }
     keepDamagedFile_ = false;

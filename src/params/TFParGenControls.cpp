@@ -177,29 +177,23 @@ void TFParGen::Create_Modbus_Slave()
 
 TFParGen::SerialGroup TFParGen::Build_Serial_Group(const QString& port)
 {
-    const auto named = [&port](QWidget* widget, const char* prefix, const char* suffix) {
-        widget->setObjectName(name(prefix) + port + name(suffix));
+    // Every name of a serial group is a prefix, the port's name and a suffix.
+    const auto id = [&port](const char* prefix, const char* suffix) {
+        return (name(prefix) + port + name(suffix)).toLatin1();
     };
     SerialGroup serial;
-    serial.group = new CollapsibleGroup;
-    named(serial.group, "CP_", "");
-    serial.enable = addCheck(serial.group, "", 0);
-    named(serial.enable, "CB_", "_Enable");
-    serial.baudLabel = addLabel(serial.group, "", 1);
-    named(serial.baudLabel, "L_", "_Baud");
-    serial.baud = addList(serial.group, "", 1, BaudList);
-    named(serial.baud, "CB_", "_Baud");
-    serial.parityLabel = addLabel(serial.group, "", 2);
-    named(serial.parityLabel, "L_", "_Parity");
-    serial.parity = addList(serial.group, "", 2, ParityList);
-    named(serial.parity, "CB_", "_Parity");
-    serial.stopLabel = addLabel(serial.group, "", 3);
-    named(serial.stopLabel, "L_", "_Stop_Bits");
-    serial.stop = addList(serial.group, "", 3, StopBitsList);
-    named(serial.stop, "CB_", "_Stop_Bits");
-    Fit_Group(serial.group, serial.stop);
-    allGroups_.append(serial.group);
-    CPG->addGroup(serial.group);
+    auto* g = serial.group = new CollapsibleGroup;
+    g->setObjectName(name(id("CP_", "").constData()));
+    serial.enable = addCheck(g, id("CB_", "_Enable").constData(), 0);
+    serial.baudLabel = addLabel(g, id("L_", "_Baud").constData(), 1);
+    serial.baud = addList(g, id("CB_", "_Baud").constData(), 1, BaudList);
+    serial.parityLabel = addLabel(g, id("L_", "_Parity").constData(), 2);
+    serial.parity = addList(g, id("CB_", "_Parity").constData(), 2, ParityList);
+    serial.stopLabel = addLabel(g, id("L_", "_Stop_Bits").constData(), 3);
+    serial.stop = addList(g, id("CB_", "_Stop_Bits").constData(), 3, StopBitsList);
+    Fit_Group(g, serial.stop);
+    allGroups_.append(g);
+    CPG->addGroup(g);
     return serial;
 }
 

@@ -74,12 +74,15 @@ void CollapsibleGroup::setCollapsed(bool collapsed)
 
 bool CollapsibleGroup::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == header_ && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    const bool leftButton =
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    if (watched != header_ || !leftButton)
+        return QWidget::eventFilter(watched, event);
+    // The press is taken so that the release comes back to the header.
+    if (event->type() == QEvent::MouseButtonRelease)
         setCollapsed(!collapsed_);
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
+    return true;
 }
 
 void CollapsibleGroup::applyHeight()

@@ -16,7 +16,7 @@ CheckResult checkParGen(const std::filesystem::path& projectDir)
         const ExtraTexts extra;
         const int text =
             loaded.status == ParGenLoad::Status::Unreadable ? ext::kFileCannotBeRead : ext::kFileCannotBeParsed;
-        return {CheckResult::Status::FileError, extra[text] + file.string() + " (" + loaded.reason + ")"};
+        return {CheckResult::Status::FileError, extra[text] + file.string() + "\n" + loaded.reason};
     }
     if (const auto failure = Controllo_Dati(loaded.record)) {
         TextList texts;

@@ -152,14 +152,13 @@ void TFParGen::FormShow()
     Order_TAB_Panels();
     CPG->verticalScrollBar()->setValue(0);
     if (loaded.damaged())
-        Tell_Load_Problem(loaded);
+        Tell_File_Problem(ext::kParGenNotLoaded, context_.state.ParGenFile, loaded.reason);
 }
 
-void TFParGen::Tell_Load_Problem(const ParGenLoad& loaded)
+// The message, the file's name and, on a line of its own, the system's reason.
+void TFParGen::Tell_File_Problem(int extraText, const std::filesystem::path& file, const std::string& reason)
 {
-    context_.prompter.error(this, qs(context_.state.Extra[ext::kParGenNotLoaded]) +
-                                      qs(context_.state.ParGenFile.string()) + QStringLiteral(" (") +
-                                      qs(loaded.reason) + QStringLiteral(")"));
+    context_.prompter.error(this, qs(context_.state.Extra[extraText] + file.string() + "\n" + reason));
 }
 
 void TFParGen::Put_ParGen(const TParGen& p)
@@ -247,8 +246,7 @@ void TFParGen::Btn_OKClick()
     if (!Keep_Damaged_File())
         return;
     if (const auto error = SaveParGen(context_.state.ParGenFile, record, context_.fileWriter)) {
-        context_.prompter.error(this, qs(context_.state.Extra[ext::kFileCannotBeWritten]) + qs(error->file.string()) +
-                                          QStringLiteral(" (") + qs(error->reason) + QStringLiteral(")"));
+        Tell_File_Problem(ext::kFileCannotBeWritten, error->file, error->reason);
         return;
     }
     accept();
@@ -260,9 +258,7 @@ bool TFParGen::Keep_Damaged_File()
         return true;
     const BackupResult backup = keepBackup(context_.state.ParGenFile);
     if (!backup.ok()) {
-        context_.prompter.error(this, qs(context_.state.Extra[ext::kParGenBackupFailed]) +
-                                          qs(context_.state.ParGenFile.string()) + QStringLiteral(" (") +
-                                          qs(backup.error) + QStringLiteral(")"));
+        Tell_File_Problem(ext::kParGenBackupFailed, context_.state.ParGenFile, backup.error);
         return false;
     }
     keepDamagedFile_ = false;

@@ -95,7 +95,7 @@ private:
 
     void Put_ParGen(const TParGen& record);
     TParGen Get_ParGen() const;
-    void Tell_Load_Problem(const ParGenLoad& loaded);
+    void Tell_File_Problem(int extraText, const std::filesystem::path& file, const std::string& reason);
     bool Keep_Damaged_File();
 
     // Shows `groups` numbered from 1 in that order and hides every other group.

@@ -1,4 +1,5 @@
 #include "app/BuildConstants.h"
+#include "cli/CheckCommand.h"
 #include "cli/Command.h"
 #include "cli/ExitCodes.h"
 #include "cli/TextsCommand.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
     // One line per subcommand; each lives in its own file.
     std::vector<birch::cli::Command> commands;
     commands.push_back(birch::cli::addTextsCommand(app));
+    commands.push_back(birch::cli::addCheckCommand(app));
 
     try {
         app.parse(argc, argv);

@@ -26,6 +26,11 @@ constexpr std::array kExtraDefaults = {
     // Main window and projects (100-199).
 
     // Parameters (200-299).
+    ExtraDefault{ext::kParGenNotLoaded,
+                 "The communication parameters cannot be loaded, so the window shows the default "
+                 "values. OK keeps the old file as a backup before saving: "},
+    ExtraDefault{ext::kParGenBackupFailed, "The damaged parameter file cannot be kept as a backup, so nothing was "
+                                           "saved: "},
 
     // Sentence rules and tables (300-399).
 

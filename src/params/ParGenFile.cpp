@@ -78,7 +78,8 @@ std::string encodeValue(const TParGen& record, const ParGenKey& key)
 ParGenLoad LoadParGen(const std::filesystem::path& file)
 {
     ParGenLoad result;
-    const XmlFileResult read = loadXmlFile(file);
+    // Keeps a value made only of blanks, as typed.
+    const XmlFileResult read = loadXmlFile(file, pugi::parse_ws_pcdata_single);
     switch (read.status) {
     case XmlFileResult::Status::Missing:
         return result;

@@ -27,7 +27,7 @@ TParGen editedRecord()
     p.Eth_Conn_Primary_DNS2 = "";
     p.Eth_Conn_Primary_DNS3 = "abc";
     p.Eth_Conn_Primary_DNS4 = "<&>";
-    p.Eth_Conn_Secondary_DNS1 = "9";
+    p.Eth_Conn_Secondary_DNS1 = "   "; // blanks only: must not read back empty
     p.Eth_Conn_Secondary_DNS2 = "9";
     p.Eth_Conn_Secondary_DNS3 = "9";
     p.Eth_Conn_Secondary_DNS4 = "9";

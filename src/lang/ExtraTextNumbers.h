@@ -8,4 +8,11 @@ inline constexpr int kFileCannotBeParsed = 2;
 inline constexpr int kFileCannotBeWritten = 3;
 inline constexpr int kFileKeptAsBackup = 4;
 
+// Sentence rules (300-349).
+inline constexpr int kRuleFileNoListener = 300;
+inline constexpr int kRulesNotLoaded = 301;
+inline constexpr int kRulesDroppedOnSave = 302;
+inline constexpr int kRuleFileKeptBeforeSave = 303;
+inline constexpr int kRuleFileBackupFailed = 304;
+
 } // namespace birch::ext

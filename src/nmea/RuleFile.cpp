@@ -4,7 +4,7 @@
 #include "common/Backup.h"
 #include "common/TextUtil.h"
 #include "common/Xml.h"
-#include "nmea/PostOperations.h"
+#include "nmea/PostOperationText.h"
 #include "nmea/SerialChannels.h"
 
 #include <string_view>

@@ -3,6 +3,7 @@
 #include "lang/TextList.h"
 #include "nmea/Catalog.h"
 #include "nmea/IndexSentences.h"
+#include "nmea/PostOperationText.h"
 #include "nmea/PostOperations.h"
 #include "nmea/RulePosition.h"
 #include "nmea/RuleValidation.h"

@@ -1,4 +1,5 @@
 #include "app/BuildConstants.h"
+#include "cli/CatalogCommand.h"
 #include "cli/Command.h"
 #include "cli/ExitCodes.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
 
     // One line per subcommand; each lives in its own file.
     std::vector<birch::cli::Command> commands;
+    commands.push_back(birch::cli::addCatalogCommand(app));
 
     try {
         app.parse(argc, argv);

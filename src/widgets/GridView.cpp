@@ -1,0 +1,213 @@
+#include "widgets/GridView.h"
+
+#include "common/GridNavigation.h"
+#include "widgets/GridDelegate.h"
+#include "widgets/GridTableModel.h"
+#include "widgets/QtText.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QItemSelection>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace birch {
+
+GridView::GridView(AppState& state, int rows, int columns, QWidget* parent)
+    : QTableView(parent), state_(state), grid_(rows, columns), model_(new GridTableModel(grid_, this)),
+      delegate_(new GridDelegate(*this, *model_))
+{
+    grid_.numberRows();
+    setModel(model_);
+    setItemDelegate(delegate_);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+
+    // Sizing a column to its content is the option's business, also on the section border.
+    disconnect(horizontalHeader(), &QHeaderView::sectionHandleDoubleClicked, this, nullptr);
+    connect(horizontalHeader(), &QHeaderView::sectionHandleDoubleClicked, this,
+            [this](int column) { Auto_Size_Column(0, column); });
+    connect(horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
+            [this](int column) { Auto_Size_Column(0, column); });
+    connect(this, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { Auto_Size_Column(GridTableModel::gridRow(index), index.column()); });
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (isDropDownColumn(index.column()) && !model_->isReadOnly(index))
+            openDropDown(index);
+    });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (current.isValid())
+            Q_EMIT currentCellChanged(GridTableModel::gridRow(current), current.column());
+    });
+    connect(model_, &GridTableModel::cellEdited, this, &GridView::cellEdited);
+    if (grid_.rowCount() > 1 && grid_.columnCount() > 1)
+        setCurrentCell(1, 1);
+}
+
+GridView::~GridView() = default;
+
+void GridView::refresh()
+{
+    for (int c = 0; c < grid_.columnCount(); ++c)
+        setColumnHidden(c, grid_.columnHidden(c));
+    model_->refresh();
+}
+
+void GridView::refreshCell(int row, int column)
+{
+    model_->refreshCell(row, column);
+}
+
+void GridView::setDropDown(int column, DropDownItems items)
+{
+    dropDowns_[column] = std::move(items);
+}
+
+bool GridView::isDropDownColumn(int column) const
+{
+    return dropDowns_.count(column) != 0;
+}
+
+QStringList GridView::dropDownItems(int row, int column) const
+{
+    const auto it = dropDowns_.find(column);
+    return it == dropDowns_.end() || !it->second ? QStringList() : it->second(row, column);
+}
+
+int GridView::currentRow() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? GridTableModel::gridRow(current) : 0;
+}
+
+int GridView::currentColumn() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.column() : 0;
+}
+
+void GridView::setCurrentCell(int row, int column)
+{
+    if (!grid_.isDataRow(row) || column < 0 || column >= grid_.columnCount())
+        return;
+    const QModelIndex at = model_->indexOf(row, column);
+    selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
+    scrollTo(at);
+}
+
+void GridView::Auto_Size_Column(int row, int column)
+{
+    Q_EMIT cellDoubleClicked(row, column);
+    if (!birch::Auto_Size_Column(state_.DoubleClickAutoSize, row, column))
+        return;
+    setColumnWidth(column, contentWidth(column));
+}
+
+// The widest content of the column, header included, with only the margins its painter keeps.
+int GridView::contentWidth(int column) const
+{
+    const int textMargin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    const int headerMargin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
+    int width = horizontalHeader()->fontMetrics().horizontalAdvance(
+                    model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                headerMargin;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    for (int r = 0; r < model_->rowCount(); ++r) {
+        const QModelIndex index = model_->index(r, column);
+        if (model_->isCheckCell(index)) {
+            width = std::max(width, delegate_->sizeHint(option, index).width());
+            continue;
+        }
+        const QString text = index.data(Qt::DisplayRole).toString();
+        if (!text.isEmpty())
+            width = std::max(width, fontMetrics().horizontalAdvance(text) + textMargin);
+    }
+    return width;
+}
+
+bool GridView::Jump_Next_Field(int key)
+{
+    GridPosition at{currentRow(), currentColumn()};
+    if (!birch::Jump_Next_Field(grid_, state_.JumpFieldOnEnter, key, at))
+        return false;
+    setCurrentCell(at.row, at.column);
+    return true;
+}
+
+void GridView::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (Jump_Next_Field(enter ? kEnterKey : event->key())) {
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void GridView::mousePressEvent(QMouseEvent* event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid() && index.column() == 0 && event->button() == Qt::LeftButton) {
+        if (state() == EditingState)
+            setFocus();
+        selectWholeRow(GridTableModel::gridRow(index));
+        event->accept();
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}
+
+void GridView::selectWholeRow(int row)
+{
+    const auto columns = grid_.shownDataColumns();
+    if (columns.empty())
+        return;
+    selectionModel()->setCurrentIndex(model_->indexOf(row, columns.front()), QItemSelectionModel::NoUpdate);
+    selectionModel()->select(QItemSelection(model_->indexOf(row, 0), model_->indexOf(row, grid_.lastColumn())),
+                             QItemSelectionModel::ClearAndSelect);
+}
+
+void GridView::openDropDown(const QModelIndex& index)
+{
+    if (state() != EditingState)
+        edit(index);
+    if (auto* combo = qobject_cast<QComboBox*>(indexWidget(index)))
+        combo->showPopup();
+}
+
+void GridView::commitChoice(QWidget* editor, const QModelIndex& index)
+{
+    if (!index.isValid())
+        return;
+    const int row = GridTableModel::gridRow(index);
+    const std::string before = grid_.text(row, index.column());
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    const std::string& after = grid_.text(row, index.column());
+    if (after != before)
+        Q_EMIT cellChosen(row, index.column(), qs(after));
+}
+
+bool GridView::jumpFromEditor(QWidget* editor)
+{
+    if (!state_.JumpFieldOnEnter)
+        return false;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    Jump_Next_Field(kEnterKey);
+    return true;
+}
+
+} // namespace birch

@@ -12,7 +12,6 @@ inline constexpr int kFileKeptAsBackup = 4;
 inline constexpr int kRuleFileNoListener = 300;
 inline constexpr int kRulesNotLoaded = 301;
 inline constexpr int kRulesDroppedOnSave = 302;
-inline constexpr int kRuleFileKeptBeforeSave = 303;
-inline constexpr int kRuleFileBackupFailed = 304;
+inline constexpr int kRuleFileBackupFailed = 303;
 
 } // namespace birch::ext

@@ -29,9 +29,9 @@ constexpr std::array kExtraDefaults = {
 
     // Sentence rules and tables (300-399).
     ExtraDefault{ext::kRuleFileNoListener, "The rule file has no NMEA_Listener element and no rule was loaded: "},
-    ExtraDefault{ext::kRulesNotLoaded, "The table has 100 rows: rules of the file not loaded: "},
-    ExtraDefault{ext::kRulesDroppedOnSave, ". Saving with OK will drop them from the file: "},
-    ExtraDefault{ext::kRuleFileKeptBeforeSave, "The file will be kept as a backup (.bak) before OK replaces it."},
+    ExtraDefault{ext::kRulesNotLoaded,
+                 "The rule file holds more rules than the 100 rows of the table; rules not loaded: "},
+    ExtraDefault{ext::kRulesDroppedOnSave, ". OK will save the file without them: "},
     ExtraDefault{ext::kRuleFileBackupFailed,
                  "The damaged rule file could not be kept as a backup and was not replaced: "},
 

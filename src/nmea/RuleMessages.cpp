@@ -5,16 +5,17 @@
 namespace birch {
 
 namespace {
+// The text, the file, and on a second line the system's reason.
 std::string withReason(const std::string& text, const std::filesystem::path& file, const std::string& reason)
 {
-    return text + file.string() + " (" + reason + ")";
+    return text + file.string() + "\n" + reason;
 }
 } // namespace
 
 std::optional<std::string> loadMessage(const ExtraTexts& extra, const RuleFileLoad& load,
                                        const std::filesystem::path& file)
 {
-    const std::string kept = "\n" + extra[ext::kRuleFileKeptBeforeSave];
+    const std::string kept = "\n" + extra[ext::kFileKeptAsBackup] + file.string();
     switch (load.status) {
     case RuleFileLoad::Status::Missing:
         return std::nullopt;

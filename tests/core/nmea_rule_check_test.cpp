@@ -44,7 +44,8 @@ TEST(NmeaRuleCheck, ChecksTheProjectRuleFileAsOkWould)
         {"field not of the sentence",
          ruleFile("<row Sentence=\"DPT\" DataField=\"hour [decimal]\" PortOperation=\"None\" Position=\"1\"/>"),
          Outcome::Invalid, "Error row 1!! Data Field Must be Selected"},
-        {"more rules than rows", ruleFile(tooMany), Outcome::Invalid, "The table has 100 rows"},
+        {"more rules than rows", ruleFile(tooMany), Outcome::Invalid,
+         "The rule file holds more rules than the 100 rows"},
         {"malformed", std::string("<NMEA_0183><NMEA_Listener>"), Outcome::FileError, "The file is not valid XML"},
         {"no listener", std::string("<NMEA_0183/>"), Outcome::FileError, "The rule file has no NMEA_Listener"},
     };

@@ -124,9 +124,11 @@ TEST(NmeaRuleFile, MoreRulesThanRowsLoadTheFirstHundredAndSaySo)
     EXPECT_FALSE(load.damaged());
     EXPECT_EQ(load.notLoaded, 3u);
     EXPECT_EQ(load.rules[99].Mnemonic, "100");
-    EXPECT_EQ(loadMessage(ExtraTexts(), load, file),
-              "The table has 100 rows: rules of the file not loaded: 3. Saving with OK will drop them from the file: " +
-                  file.string());
+    EXPECT_EQ(
+        loadMessage(ExtraTexts(), load, file),
+        "The rule file holds more rules than the 100 rows of the table; rules not loaded: 3. OK will save the file "
+        "without them: " +
+            file.string());
 }
 
 TEST(NmeaRuleFile, UnusableFilesAreReportedOnceAndLoadNothing)
@@ -158,7 +160,9 @@ TEST(NmeaRuleFile, UnusableFilesAreReportedOnceAndLoadNothing)
         const auto message = loadMessage(ExtraTexts(), load, c.file);
         ASSERT_TRUE(message.has_value());
         EXPECT_EQ(message->rfind(c.messageStart + c.file.string(), 0), 0u) << *message;
-        EXPECT_NE(message->find("backup"), std::string::npos);
+        EXPECT_NE(
+            message->find("\nThe damaged file will be kept as a backup before it is replaced: " + c.file.string()),
+            std::string::npos);
     }
 
     const RuleFileLoad missing = loadRuleFile(dir / "none.xml", catalog(), kAllChannels);
@@ -190,7 +194,7 @@ TEST(NmeaRuleFile, AFailedWriteIsReportedWithTheFile)
     const RuleFileSave save = saveRuleFile(file, RuleTable{}, writer, false);
     EXPECT_EQ(save.status, RuleFileSave::Status::WriteFailed);
     EXPECT_EQ(writer.attempts, std::vector<std::filesystem::path>{file});
-    EXPECT_EQ(saveMessage(ExtraTexts(), save, file), "The file cannot be written: " + file.string() + " (disk full)");
+    EXPECT_EQ(saveMessage(ExtraTexts(), save, file), "The file cannot be written: " + file.string() + "\ndisk full");
 }
 
 TEST(NmeaRuleFile, NoWriteWhenTheDamagedFileCannotBeKept)

@@ -320,7 +320,7 @@ private Q_SLOTS:
             click(w, "Btn_Cancel");
         });
         QCOMPARE(f.prompter.prompts.size(), 1);
-        QVERIFY(f.prompter.prompts[0].text.endsWith(QStringLiteral("NMEA_0183_Set_Access.xml (disk full)")));
+        QVERIFY(f.prompter.prompts[0].text.endsWith(QStringLiteral("NMEA_0183_Set_Access.xml\ndisk full")));
         QVERIFY(f.problems().isEmpty());
     }
 

@@ -115,7 +115,7 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(UiContext& context, QWidget* pa
 
 const Catalog& TFNMEA_0183_Set_Access2::catalog() const
 {
-    return *context_.state.NMEA0183;
+    return context_.state.NMEA0183.value();
 }
 
 void TFNMEA_0183_Set_Access2::buildTable()

@@ -40,6 +40,9 @@ public:
     bool isDropDownColumn(int column) const;
     QStringList dropDownItems(int row, int column) const;
 
+    // Whether a cell editor is open.
+    bool isEditing() const { return state() == EditingState; }
+
     int currentRow() const;
     int currentColumn() const;
     void setCurrentCell(int row, int column);
@@ -63,6 +66,7 @@ protected:
 
 private:
     friend class GridDelegate;
+    void doubleClickedAt(int row, int column);
     void commitChoice(QWidget* editor, const QModelIndex& index);
     bool jumpFromEditor(QWidget* editor);
     void openDropDown(const QModelIndex& index);

@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <initializer_list>
 
 namespace birch {
 
@@ -88,9 +89,9 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(UiContext& context, QWidget* pa
     buttons->addStretch(1);
     buttons->addWidget(Btn_OK);
     buttons->addWidget(Btn_Cancel);
-    Btn_OK->setDefault(false);
-    Btn_OK->setAutoDefault(false);
-    Btn_Cancel->setAutoDefault(false);
+    // Enter belongs to the table (and its Enter jump): no button may take it as the default.
+    for (QPushButton* button : {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow})
+        button->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(P_Title);
@@ -185,6 +186,7 @@ void TFNMEA_0183_Set_Access2::loadRules()
         fillRuleGrid(grid, load.rules, catalog());
     ASG->refresh();
     ASG->setCurrentCell(1, RuleColumn::Enable);
+    ASG->setFocus();
     if (const auto message = loadMessage(state.Extra, load, state.NmeaAccessFile))
         context_.prompter.warning(this, qs(*message));
 }

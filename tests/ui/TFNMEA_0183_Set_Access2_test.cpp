@@ -366,6 +366,26 @@ private Q_SLOTS:
         QVERIFY(f.problems().isEmpty());
     }
 
+    void enterStaysInTheTable()
+    {
+        birch::test::UiFixture f;
+        f.openProject("Harbour");
+        birch::test::writeFixture(f.state.NmeaAccessFile, kRuleFile);
+        Window w(f.context);
+        show(f, w, [&](Window& w) {
+            clickCell(w, 1, RuleColumn::Mnemonic);
+            QTest::keyClick(&w.table(), Qt::Key_Return);
+            QVERIFY(w.isVisible());
+            f.state.JumpFieldOnEnter = true;
+            QTest::keyClick(&w.table(), Qt::Key_Return);
+            QCOMPARE(w.table().currentRow(), 2);
+            QCOMPARE(w.table().currentColumn(), 1);
+            click(w, "Btn_Cancel");
+        });
+        QVERIFY(f.prompter.prompts.isEmpty());
+        QVERIFY(f.problems().isEmpty());
+    }
+
     // With BIRCH_SCREENSHOT set, saves the window with a few realistic rules to that file.
     void screenshot()
     {

@@ -1,6 +1,5 @@
 #include "cli/CheckRules.h"
 
-#include "cli/ExitCodes.h"
 #include "lang/ExtraTexts.h"
 #include "lang/TextList.h"
 #include "nmea/Catalog.h"
@@ -8,20 +7,20 @@
 
 namespace birch::cli {
 
-RuleCheck checkRules(const std::filesystem::path& projectDir)
+CheckResult checkRules(const std::filesystem::path& projectDir)
 {
     TextList texts;
     Load_Default_Texts(texts);
     const RuleCheckResult result = checkRuleFile(projectDir, texts, ExtraTexts(), Catalog::Init_NMEA0183_Map());
     switch (result.outcome) {
     case RuleCheckResult::Outcome::Passed:
-        return {kSuccess, {}};
+        return {CheckResult::Status::Valid, {}};
     case RuleCheckResult::Outcome::Invalid:
-        return {kInvalidContent, result.message};
+        return {CheckResult::Status::Invalid, result.message};
     case RuleCheckResult::Outcome::FileError:
-        return {kFileError, result.message};
+        return {CheckResult::Status::FileError, result.message};
     }
-    return {kFileError, result.message};
+    return {CheckResult::Status::FileError, result.message};
 }
 
 } // namespace birch::cli

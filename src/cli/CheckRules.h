@@ -1,18 +1,12 @@
 #pragma once
 
-#include <filesystem>
-#include <string>
+#include "cli/ProjectCheck.h"
 
 namespace birch::cli {
 
-// The rule-file part of `check PROJECT_DIR`: exit code (kSuccess, kInvalidContent for a rule
-// that OK in the editor would refuse, kFileError for a file that cannot be read or parsed) and
-// the message to print (empty on success).
-struct RuleCheck {
-    int exitCode;
-    std::string message;
-};
-
-RuleCheck checkRules(const std::filesystem::path& projectDir);
+// NMEA_0183_Set_Access.xml as the rule editor would judge it on OK: Invalid with the first
+// failure and its row prefix (or the rules the table cannot hold), FileError when the file
+// cannot be read or parsed or holds no NMEA_Listener; a missing file is an empty table.
+CheckResult checkRules(const std::filesystem::path& projectDir);
 
 } // namespace birch::cli

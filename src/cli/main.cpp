@@ -1,4 +1,5 @@
 #include "app/BuildConstants.h"
+#include "cli/CatalogCommand.h"
 #include "cli/CheckCommand.h"
 #include "cli/Command.h"
 #include "cli/ExitCodes.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     std::vector<birch::cli::Command> commands;
     commands.push_back(birch::cli::addTextsCommand(app));
     commands.push_back(birch::cli::addCheckCommand(app));
+    commands.push_back(birch::cli::addCatalogCommand(app));
 
     try {
         app.parse(argc, argv);

@@ -12,4 +12,10 @@ inline constexpr int kFileKeptAsBackup = 4;
 inline constexpr int kParGenNotLoaded = 200;
 inline constexpr int kParGenBackupFailed = 201;
 
+// Sentence rules (300-349).
+inline constexpr int kRuleFileNoListener = 300;
+inline constexpr int kRulesNotLoaded = 301;
+inline constexpr int kRulesDroppedOnSave = 302;
+inline constexpr int kRuleFileBackupFailed = 303;
+
 } // namespace birch::ext

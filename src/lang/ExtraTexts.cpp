@@ -33,6 +33,12 @@ constexpr std::array kExtraDefaults = {
                                            "saved: "},
 
     // Sentence rules and tables (300-399).
+    ExtraDefault{ext::kRuleFileNoListener, "The rule file has no NMEA_Listener element and no rule was loaded: "},
+    ExtraDefault{ext::kRulesNotLoaded,
+                 "The rule file holds more rules than the 100 rows of the table; rules not loaded: "},
+    ExtraDefault{ext::kRulesDroppedOnSave, ". OK will save the file without them: "},
+    ExtraDefault{ext::kRuleFileBackupFailed,
+                 "The damaged rule file could not be kept as a backup and was not replaced: "},
 
     // Image and update (400-499).
 

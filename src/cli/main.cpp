@@ -1,4 +1,6 @@
 #include "app/BuildConstants.h"
+#include "cli/CatalogCommand.h"
+#include "cli/CheckCommand.h"
 #include "cli/Command.h"
 #include "cli/CompileCommand.h"
 #include "cli/ExitCodes.h"
@@ -20,6 +22,8 @@ int main(int argc, char** argv)
     // One line per subcommand; each lives in its own file.
     std::vector<birch::cli::Command> commands;
     commands.push_back(birch::cli::addTextsCommand(app));
+    commands.push_back(birch::cli::addCheckCommand(app));
+    commands.push_back(birch::cli::addCatalogCommand(app));
     commands.push_back(birch::cli::addCompileCommand(app));
     commands.push_back(birch::cli::addUpdateDescriptionCommand(app));
 

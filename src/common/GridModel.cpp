@@ -14,17 +14,21 @@ GridModel::GridModel(int rows, int columns)
 {
 }
 
-GridCell& GridModel::cell(int row, int column)
+std::size_t GridModel::offset(int row, int column) const
 {
     if (!contains(row, column))
         throw std::out_of_range("grid cell " + std::to_string(row) + "," + std::to_string(column));
-    return cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
-                  static_cast<std::size_t>(column)];
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column);
+}
+
+GridCell& GridModel::cell(int row, int column)
+{
+    return cells_[offset(row, column)];
 }
 
 const GridCell& GridModel::cell(int row, int column) const
 {
-    return const_cast<GridModel*>(this)->cell(row, column);
+    return cells_[offset(row, column)];
 }
 
 void GridModel::setCheckBox(int row, int column, bool checked)
@@ -43,37 +47,37 @@ void GridModel::removeCheckBox(int row, int column)
 
 const std::string& GridModel::headerHint(int column) const
 {
-    cell(0, column);
+    offset(0, column);
     return headerHints_[static_cast<std::size_t>(column)];
 }
 
 void GridModel::setHeaderHint(int column, std::string hint)
 {
-    cell(0, column);
+    offset(0, column);
     headerHints_[static_cast<std::size_t>(column)] = std::move(hint);
 }
 
 bool GridModel::columnHidden(int column) const
 {
-    cell(0, column);
+    offset(0, column);
     return hidden_[static_cast<std::size_t>(column)];
 }
 
 void GridModel::setColumnHidden(int column, bool hidden)
 {
-    cell(0, column);
+    offset(0, column);
     hidden_[static_cast<std::size_t>(column)] = hidden;
 }
 
 bool GridModel::checkEditorColumn(int column) const
 {
-    cell(0, column);
+    offset(0, column);
     return checkEditor_[static_cast<std::size_t>(column)];
 }
 
 void GridModel::setCheckEditorColumn(int column, bool on)
 {
-    cell(0, column);
+    offset(0, column);
     checkEditor_[static_cast<std::size_t>(column)] = on;
 }
 

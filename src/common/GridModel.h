@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace birch {
@@ -61,6 +63,9 @@ public:
     void numberRows();
 
 private:
+    // Where a cell is stored; a cell outside the grid is a programming error and throws.
+    std::size_t offset(int row, int column) const;
+
     int rows_;
     int columns_;
     std::vector<GridCell> cells_;

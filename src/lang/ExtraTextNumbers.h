@@ -8,6 +8,16 @@ inline constexpr int kFileCannotBeParsed = 2;
 inline constexpr int kFileCannotBeWritten = 3;
 inline constexpr int kFileKeptAsBackup = 4;
 
+// Parameters.
+inline constexpr int kParGenNotLoaded = 200;
+inline constexpr int kParGenBackupFailed = 201;
+
+// Sentence rules (300-349).
+inline constexpr int kRuleFileNoListener = 300;
+inline constexpr int kRulesNotLoaded = 301;
+inline constexpr int kRulesDroppedOnSave = 302;
+inline constexpr int kRuleFileBackupFailed = 303;
+
 // Image and update.
 inline constexpr int kImageSourceMalformed = 400;
 inline constexpr int kImageSourceUnreadable = 401;

@@ -26,8 +26,19 @@ constexpr std::array kExtraDefaults = {
     // Main window and projects (100-199).
 
     // Parameters (200-299).
+    ExtraDefault{ext::kParGenNotLoaded,
+                 "The communication parameters cannot be loaded, so the window shows the default "
+                 "values. OK keeps the old file as a backup before saving: "},
+    ExtraDefault{ext::kParGenBackupFailed, "The damaged parameter file cannot be kept as a backup, so nothing was "
+                                           "saved: "},
 
     // Sentence rules and tables (300-399).
+    ExtraDefault{ext::kRuleFileNoListener, "The rule file has no NMEA_Listener element and no rule was loaded: "},
+    ExtraDefault{ext::kRulesNotLoaded,
+                 "The rule file holds more rules than the 100 rows of the table; rules not loaded: "},
+    ExtraDefault{ext::kRulesDroppedOnSave, ". OK will save the file without them: "},
+    ExtraDefault{ext::kRuleFileBackupFailed,
+                 "The damaged rule file could not be kept as a backup and was not replaced: "},
 
     // Image and update (400-499).
     ExtraDefault{ext::kImageSourceMalformed,

@@ -58,6 +58,7 @@ bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, in
         return false;
     const int row = gridRow(index);
     const int column = index.column();
+    const GridCell before = grid_.cell(row, column);
     if (role == Qt::CheckStateRole && isCheckCell(index)) {
         const bool on = value.value<Qt::CheckState>() == Qt::Checked;
         if (grid_.hasCheckBox(row, column))
@@ -69,6 +70,9 @@ bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, in
     } else {
         return false;
     }
+    const GridCell& after = grid_.cell(row, column);
+    if (after.text == before.text && after.checked == before.checked)
+        return true;
     Q_EMIT dataChanged(index, index);
     Q_EMIT cellEdited(row, column);
     return true;

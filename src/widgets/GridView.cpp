@@ -33,17 +33,19 @@ GridView::GridView(AppState& state, int rows, int columns, QWidget* parent)
     setWordWrap(false);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Rows as compact as a string grid's: one line of text.
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
 
     // Sizing a column to its content is the option's business, also on the section border.
     disconnect(horizontalHeader(), &QHeaderView::sectionHandleDoubleClicked, this, nullptr);
     connect(horizontalHeader(), &QHeaderView::sectionHandleDoubleClicked, this,
-            [this](int column) { Auto_Size_Column(0, column); });
+            [this](int column) { doubleClickedAt(0, column); });
     connect(horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
-            [this](int column) { Auto_Size_Column(0, column); });
+            [this](int column) { doubleClickedAt(0, column); });
     connect(this, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex& index) { Auto_Size_Column(GridTableModel::gridRow(index), index.column()); });
+            [this](const QModelIndex& index) { doubleClickedAt(GridTableModel::gridRow(index), index.column()); });
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         if (isDropDownColumn(index.column()) && !model_->isReadOnly(index))
             openDropDown(index);
@@ -108,9 +110,14 @@ void GridView::setCurrentCell(int row, int column)
     scrollTo(at);
 }
 
+void GridView::doubleClickedAt(int row, int column)
+{
+    Auto_Size_Column(row, column);
+    Q_EMIT cellDoubleClicked(row, column);
+}
+
 void GridView::Auto_Size_Column(int row, int column)
 {
-    Q_EMIT cellDoubleClicked(row, column);
     if (!birch::Auto_Size_Column(state_.DoubleClickAutoSize, row, column))
         return;
     setColumnWidth(column, contentWidth(column));

@@ -66,6 +66,7 @@ protected:
 
 private:
     friend class GridDelegate;
+    void doubleClickedAt(int row, int column);
     void commitChoice(QWidget* editor, const QModelIndex& index);
     bool jumpFromEditor(QWidget* editor);
     void openDropDown(const QModelIndex& index);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -26,8 +27,8 @@ void touch(const std::filesystem::path& file)
 TEST(ListComPorts, EmptyFolderGivesNoPorts)
 {
     test::TempDir dir;
-    EXPECT_EQ(SystemComPortLister(dir.path()).List_Com_Ports(), Ports{});
-    EXPECT_EQ(SystemComPortLister(dir / "missing").List_Com_Ports(), Ports{});
+    EXPECT_EQ(SystemComPortLister(dir.path(), dir.path()).List_Com_Ports(), Ports{});
+    EXPECT_EQ(SystemComPortLister(dir / "missing", dir / "missing").List_Com_Ports(), Ports{});
 }
 
 TEST(ListComPorts, MapsDevicesToPortNumbersInAscendingOrder)
@@ -44,8 +45,28 @@ TEST(ListComPorts, MapsDevicesToPortNumbersInAscendingOrder)
     touch(dir / "ttyS04");
     touch(dir / "ttyUSB0");
 
-    EXPECT_EQ(SystemComPortLister(dir.path()).List_Com_Ports(), (Ports{"1", "3", "4", "11", "256"}));
+    EXPECT_EQ(SystemComPortLister(dir.path(), dir / "sys").List_Com_Ports(), (Ports{"1", "3", "4", "11", "256"}));
     EXPECT_FALSE(std::filesystem::exists(dir / "ttyS5")); // probing never creates a device
+}
+
+// A device we may not open: present unless the kernel says no UART is behind it. A read-only
+// kernel setting refuses read-write opening even to root, so it stands in for such a device.
+TEST(ListComPorts, DeniedDevicesWithoutUartAreLeftOut)
+{
+    const std::filesystem::path denied = "/proc/sys/kernel/osrelease";
+    const int fd = ::open(denied.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd >= 0)
+        ::close(fd);
+    if (fd >= 0 || errno != EACCES)
+        GTEST_SKIP() << "no device refusing access on this machine";
+    test::TempDir dev;
+    test::TempDir sys;
+    for (const char* name : {"ttyS0", "ttyS1", "ttyS2"})
+        std::filesystem::create_symlink(denied, dev / name);
+    test::writeFixture(sys / "ttyS0" / "type", "4\n"); // a UART
+    test::writeFixture(sys / "ttyS1" / "type", "0\n"); // none
+    // ttyS2 has no description: kept.
+    EXPECT_EQ(SystemComPortLister(dev.path(), sys.path()).List_Com_Ports(), (Ports{"1", "3"}));
 }
 
 // A pseudo-terminal stands in for a serial port held by another program.
@@ -95,7 +116,7 @@ TEST(ListComPorts, PortsHeldByAnotherProgramArePresentAndKeepTheirMode)
     std::filesystem::create_symlink(shared.path(), dir / "ttyS4");
     std::filesystem::create_symlink(exclusive.path(), dir / "ttyS6");
 
-    EXPECT_EQ(SystemComPortLister(dir.path()).List_Com_Ports(), (Ports{"5", "7"}));
+    EXPECT_EQ(SystemComPortLister(dir.path(), dir / "sys").List_Com_Ports(), (Ports{"5", "7"}));
     EXPECT_FALSE(shared.exclusive()); // the probe gave exclusivity back
     EXPECT_TRUE(exclusive.exclusive());
 }

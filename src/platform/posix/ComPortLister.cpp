@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <fstream>
+#include <string>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -20,25 +22,39 @@ void probeExclusively(int fd)
         ::ioctl(fd, TIOCNXCL);
 }
 
-bool portPresent(const std::filesystem::path& device)
+// The kernel makes a device for every possible port; type 0 means no UART behind it.
+bool noUartBehind(const std::filesystem::path& description)
 {
-    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return errno == EBUSY || errno == EACCES; // held by another program or not ours to open
+    std::ifstream in(description / "type");
+    std::string type;
+    return static_cast<bool>(in >> type) && type == "0";
+}
+
+} // namespace
+
+SystemComPortLister::SystemComPortLister(std::filesystem::path deviceDir, std::filesystem::path ttyDescriptionDir)
+    : deviceDir_(std::move(deviceDir)), ttyDescriptionDir_(std::move(ttyDescriptionDir))
+{
+}
+
+bool SystemComPortLister::present(const std::string& name) const
+{
+    const int fd = ::open((deviceDir_ / name).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == EBUSY) // held exclusively by another program
+            return true;
+        return errno == EACCES && !noUartBehind(ttyDescriptionDir_ / name);
+    }
     probeExclusively(fd);
     ::close(fd);
     return true;
 }
 
-} // namespace
-
-SystemComPortLister::SystemComPortLister(std::filesystem::path deviceDir) : deviceDir_(std::move(deviceDir)) {}
-
 std::vector<std::string> SystemComPortLister::List_Com_Ports() const
 {
     std::vector<std::string> ports;
     for (int n = 1; n <= kMaxPorts; ++n)
-        if (portPresent(deviceDir_ / ("ttyS" + std::to_string(n - 1))))
+        if (present("ttyS" + std::to_string(n - 1)))
             ports.push_back(std::to_string(n));
     return ports;
 }

@@ -1,0 +1,62 @@
+#include "cli/CheckCommand.h"
+
+#include "cli/CheckRules.h"
+#include "cli/ExitCodes.h"
+#include "cli/ParGenCheck.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <array>
+#include <iostream>
+#include <memory>
+
+namespace birch::cli {
+
+namespace {
+
+// The project's files, each checked as its window checks it before saving.
+const std::array<ProjectCheck, 2> kProjectChecks = {
+    ProjectCheck{"ParGen.xml", checkParGen},
+    ProjectCheck{"NMEA_0183_Set_Access.xml", checkRules},
+};
+
+int exitCodeOf(CheckResult::Status status)
+{
+    switch (status) {
+    case CheckResult::Status::Valid:
+        return kSuccess;
+    case CheckResult::Status::Invalid:
+        return kInvalidContent;
+    case CheckResult::Status::FileError:
+        return kFileError;
+    }
+    return kFileError;
+}
+
+int runChecks(const std::filesystem::path& projectDir)
+{
+    int exitCode = kSuccess;
+    for (const ProjectCheck& check : kProjectChecks) {
+        const CheckResult result = check.run(projectDir);
+        if (result.status == CheckResult::Status::Invalid)
+            std::cout << (projectDir / check.file).string() << ": " << result.message << '\n';
+        else if (result.status == CheckResult::Status::FileError)
+            std::cerr << result.message << '\n';
+        // A file that cannot be used outranks invalid content, which outranks success.
+        exitCode = std::max(exitCode, exitCodeOf(result.status));
+    }
+    return exitCode;
+}
+
+} // namespace
+
+Command addCheckCommand(CLI::App& app)
+{
+    auto projectDir = std::make_shared<std::string>();
+    CLI::App* sub = app.add_subcommand("check", "Validate a project's files as the configurator does before saving");
+    sub->add_option("PROJECT_DIR", *projectDir, "The project folder")->required()->check(CLI::ExistingDirectory);
+    return {sub, [projectDir] { return runChecks(*projectDir); }};
+}
+
+} // namespace birch::cli

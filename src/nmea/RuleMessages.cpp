@@ -1,0 +1,44 @@
+#include "nmea/RuleMessages.h"
+
+#include "lang/ExtraTextNumbers.h"
+
+namespace birch {
+
+namespace {
+// The text, the file, and on a second line the system's reason.
+std::string withReason(const std::string& text, const std::filesystem::path& file, const std::string& reason)
+{
+    return text + file.string() + "\n" + reason;
+}
+} // namespace
+
+std::optional<std::string> loadMessage(const ExtraTexts& extra, const RuleFileLoad& load,
+                                       const std::filesystem::path& file)
+{
+    const std::string kept = "\n" + extra[ext::kFileKeptAsBackup] + file.string();
+    switch (load.status) {
+    case RuleFileLoad::Status::Missing:
+        return std::nullopt;
+    case RuleFileLoad::Status::NoListener:
+        return extra[ext::kRuleFileNoListener] + file.string() + kept;
+    case RuleFileLoad::Status::Unreadable:
+        return withReason(extra[ext::kFileCannotBeRead], file, load.reason) + kept;
+    case RuleFileLoad::Status::Malformed:
+        return withReason(extra[ext::kFileCannotBeParsed], file, load.reason) + kept;
+    case RuleFileLoad::Status::Ok:
+        break;
+    }
+    if (load.notLoaded == 0)
+        return std::nullopt;
+    return extra[ext::kRulesNotLoaded] + std::to_string(load.notLoaded) + extra[ext::kRulesDroppedOnSave] +
+           file.string();
+}
+
+std::string saveMessage(const ExtraTexts& extra, const RuleFileSave& save, const std::filesystem::path& file)
+{
+    const int text =
+        save.status == RuleFileSave::Status::BackupFailed ? ext::kRuleFileBackupFailed : ext::kFileCannotBeWritten;
+    return withReason(extra[text], file, save.reason);
+}
+
+} // namespace birch

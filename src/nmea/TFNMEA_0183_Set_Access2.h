@@ -1,0 +1,70 @@
+#pragma once
+
+#include "widgets/LanguageAware.h"
+#include "widgets/RowButtons.h"
+#include "widgets/UiContext.h"
+
+#include <QDialog>
+
+#include <string>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QShowEvent;
+class QWidget;
+
+namespace birch {
+
+class Catalog;
+class GridView;
+
+// Step 3, "NMEA 0183 Access": the table of up to 100 sentence rules of the active project.
+// Every showing starts from the rule file on disk; OK validates and writes it.
+class TFNMEA_0183_Set_Access2 final : public QDialog, public LanguageAware {
+    Q_OBJECT
+
+public:
+    explicit TFNMEA_0183_Set_Access2(UiContext& context, QWidget* parent = nullptr);
+
+    void Set_Lang() override;
+
+    GridView& table() { return *ASG; }
+    // The table's copied flag: true once a row of this table was copied.
+    bool Do_Copy() const { return rowButtons_.copied(); }
+    // The serial channels offered at the last showing.
+    const std::vector<std::string>& SerialChannel_SL() const { return serialChannels_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    const Catalog& catalog() const;
+    void buildTable();
+    void loadRules();
+    void onCellChosen(int row, int column, const QString& text);
+    void onOk();
+    void onDeleteRow();
+    void onInsertRow();
+    void onPasteRow();
+
+    UiContext& context_;
+    QWidget* P_Title;
+    QLabel* L_SW_Code;
+    QLabel* L_SW_Desc;
+    QWidget* P_Button;
+    QPushButton* Btn_OK;
+    QPushButton* Btn_Cancel;
+    QPushButton* Btn_DelRow;
+    QPushButton* Btn_InsRow;
+    QPushButton* Btn_CopyRow;
+    QPushButton* Btn_PasteRow;
+    GridView* ASG;
+    RowButtons rowButtons_;
+    int Enable_Serial;
+    std::vector<std::string> serialChannels_;
+    // The rule file on disk could not be used: keep it before OK replaces it.
+    bool keepDamagedFile_ = false;
+};
+
+} // namespace birch

@@ -1,0 +1,10 @@
+#include "params/ParGen.h"
+
+namespace birch {
+
+TParGen DefaultParGen()
+{
+    return TParGen{};
+}
+
+} // namespace birch

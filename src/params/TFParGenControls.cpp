@@ -1,0 +1,351 @@
+#include "params/TFParGen.h"
+
+#include "params/ParGenLists.h"
+#include "widgets/ByteAddressEdits.h"
+#include "widgets/CollapsibleGroup.h"
+#include "widgets/CollapsibleGroupStack.h"
+#include "widgets/QtText.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRect>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+namespace birch {
+
+namespace {
+
+// Rows inside a group are 28 pixels apart: a label at the left, its control at the right.
+constexpr int kRowPitch = 28;
+constexpr int kFirstRow = 8;
+constexpr int kLabelX = 12;
+constexpr int kLabelWidth = 186;
+constexpr int kLabelHeight = 18;
+constexpr int kControlX = 204;
+constexpr int kControlWidth = 198;
+constexpr int kControlHeight = 24;
+constexpr int kFullRowWidth = 420;
+
+int rowTop(int row)
+{
+    return kFirstRow + row * kRowPitch;
+}
+
+QString name(const char* text)
+{
+    return QString::fromLatin1(text);
+}
+
+// A label sits 3 pixels below the top of its row's control.
+QLabel* addLabel(CollapsibleGroup* group, const char* objectName, int row)
+{
+    auto* label = new QLabel;
+    label->setObjectName(name(objectName));
+    group->addControl(label, QRect(kLabelX, rowTop(row) + 3, kLabelWidth, kLabelHeight));
+    return label;
+}
+
+QLineEdit* addEdit(CollapsibleGroup* group, const char* objectName, int row, const QString& initial = {})
+{
+    auto* edit = new QLineEdit(initial);
+    edit->setObjectName(name(objectName));
+    group->addControl(edit, QRect(kControlX, rowTop(row), kControlWidth, kControlHeight));
+    return edit;
+}
+
+template <std::size_t N>
+QComboBox* addList(CollapsibleGroup* group, const char* objectName, int row,
+                   const std::array<std::string_view, N>& items)
+{
+    auto* list = new QComboBox;
+    list->setObjectName(name(objectName));
+    list->setEditable(false);
+    for (const std::string_view item : items)
+        list->addItem(qs(item));
+    group->addControl(list, QRect(kControlX, rowTop(row), kControlWidth, kControlHeight));
+    return list;
+}
+
+// A check box alone on its row, or at the label's place of a row (`width` kLabelWidth).
+QCheckBox* addCheck(CollapsibleGroup* group, const char* objectName, int row, int width = kFullRowWidth)
+{
+    auto* box = new QCheckBox;
+    box->setObjectName(name(objectName));
+    group->addControl(box, QRect(kLabelX, rowTop(row), width, kControlHeight));
+    return box;
+}
+
+std::array<QLineEdit*, 4> addAddress(CollapsibleGroup* group, const char* namePrefix, int row)
+{
+    return addByteAddressEdits(*group, name(namePrefix), kControlX, rowTop(row));
+}
+
+void digitsOnly(QLineEdit* edit)
+{
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+}
+
+constexpr std::array<std::string_view, 3> kQoSList = {"0", "1", "2"};
+
+} // namespace
+
+void TFParGen::Create_Title_Panel()
+{
+    P_Title = new QWidget(this);
+    P_Title->setObjectName(QStringLiteral("P_Title"));
+    P_Title->setAutoFillBackground(true);
+    P_Title->setBackgroundRole(QPalette::Base);
+    L_SW_Code = new QLabel(P_Title);
+    L_SW_Code->setObjectName(QStringLiteral("L_SW_Code"));
+    QFont large = L_SW_Code->font();
+    large.setPointSizeF(large.pointSizeF() * 2.2);
+    large.setBold(true);
+    L_SW_Code->setFont(large);
+    QPalette grey = L_SW_Code->palette();
+    grey.setColor(QPalette::WindowText, Qt::gray);
+    grey.setColor(QPalette::Text, Qt::gray);
+    L_SW_Code->setPalette(grey);
+    L_SW_Desc = new QLabel(P_Title);
+    L_SW_Desc->setObjectName(QStringLiteral("L_SW_Desc"));
+    auto* layout = new QVBoxLayout(P_Title);
+    layout->setContentsMargins(16, 8, 16, 8);
+    layout->setSpacing(2);
+    layout->addWidget(L_SW_Code);
+    layout->addWidget(L_SW_Desc);
+}
+
+void TFParGen::Create_Button_Panel()
+{
+    P_Buttons = new QWidget(this);
+    P_Buttons->setObjectName(QStringLiteral("P_Buttons"));
+    Btn_OK = new QPushButton(P_Buttons);
+    Btn_OK->setObjectName(QStringLiteral("Btn_OK"));
+    Btn_Cancel = new QPushButton(P_Buttons);
+    Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
+    auto* layout = new QHBoxLayout(P_Buttons);
+    layout->setContentsMargins(12, 8, 12, 8);
+    layout->addStretch(1);
+    layout->addWidget(Btn_OK);
+    layout->addWidget(Btn_Cancel);
+}
+
+void TFParGen::Create_Ethernet_Connection()
+{
+    auto* g = CP_Ethernet_Connection = new CollapsibleGroup;
+    g->setObjectName(QStringLiteral("CP_Ethernet_Connection"));
+    L_EthConn_Device_Name = addLabel(g, "L_EthConn_Device_Name", 0);
+    E_EthConn_Device_Name = addEdit(g, "E_EthConn_Device_Name", 0);
+    E_EthConn_Device_Name->setMaxLength(31);
+    CB_EthConn_En_DHCP_Cable = addCheck(g, "CB_EthConn_En_DHCP_Cable", 1);
+    CB_EthConn_En_DHCP_WiFi = addCheck(g, "CB_EthConn_En_DHCP_WiFi", 2);
+    CB_EthConn_Enable_DNS = addCheck(g, "CB_EthConn_Enable_DNS", 3);
+    L_EthConn_Primary_DNS = addLabel(g, "L_EthConn_Primary_DNS", 4);
+    E_EthConn_Pri_DNS_IP = addAddress(g, "E_EthConn_Pri_DNS_IP", 4);
+    L_EthConn_Secondary_DNS = addLabel(g, "L_EthConn_Secondary_DNS", 5);
+    E_EthConn_Sec_DNS_IP = addAddress(g, "E_EthConn_Sec_DNS_IP", 5);
+    Fit_Group(g, E_EthConn_Sec_DNS_IP[3]);
+    allGroups_.append(g);
+    CPG->addGroup(g);
+}
+
+void TFParGen::Create_Modbus_Slave()
+{
+    auto* g = CP_Modbus_Slave = new CollapsibleGroup;
+    g->setObjectName(QStringLiteral("CP_Modbus_Slave"));
+    L_ModbusSlave_Serial = addLabel(g, "L_ModbusSlave_Serial", 0);
+    CB_ModbusSlave_Serial = addList(g, "CB_ModbusSlave_Serial", 0, SerialPortList);
+    L_ModbusSlave_Baudrate = addLabel(g, "L_ModbusSlave_Baudrate", 1);
+    CB_ModbusSlave_Baudrate = addList(g, "CB_ModbusSlave_Baudrate", 1, BaudList);
+    L_ModbusSlave_Parity = addLabel(g, "L_ModbusSlave_Parity", 2);
+    CB_ModbusSlave_Parity = addList(g, "CB_ModbusSlave_Parity", 2, ParityList);
+    L_ModbusSlave_StopBits = addLabel(g, "L_ModbusSlave_StopBits", 3);
+    CB_ModbusSlave_StopBits = addList(g, "CB_ModbusSlave_StopBits", 3, StopBitsList);
+    L_ModbusSlave_IDDevice = addLabel(g, "L_ModbusSlave_IDDevice", 4);
+    E_ModbusSlave_IDDevice = addEdit(g, "E_ModbusSlave_IDDevice", 4);
+    CB_ModbusSlave_ReadInput = addCheck(g, "CB_ModbusSlave_ReadInput", 5);
+    Fit_Group(g, CB_ModbusSlave_ReadInput);
+    allGroups_.append(g);
+    CPG->addGroup(g);
+}
+
+TFParGen::SerialGroup TFParGen::Build_Serial_Group(const QString& port)
+{
+    // Every name of a serial group is a prefix, the port's name and a suffix.
+    const auto id = [&port](const char* prefix, const char* suffix) {
+        return (name(prefix) + port + name(suffix)).toLatin1();
+    };
+    SerialGroup serial;
+    auto* g = serial.group = new CollapsibleGroup;
+    g->setObjectName(name(id("CP_", "").constData()));
+    serial.enable = addCheck(g, id("CB_", "_Enable").constData(), 0);
+    serial.baudLabel = addLabel(g, id("L_", "_Baud").constData(), 1);
+    serial.baud = addList(g, id("CB_", "_Baud").constData(), 1, BaudList);
+    serial.parityLabel = addLabel(g, id("L_", "_Parity").constData(), 2);
+    serial.parity = addList(g, id("CB_", "_Parity").constData(), 2, ParityList);
+    serial.stopLabel = addLabel(g, id("L_", "_Stop_Bits").constData(), 3);
+    serial.stop = addList(g, id("CB_", "_Stop_Bits").constData(), 3, StopBitsList);
+    Fit_Group(g, serial.stop);
+    allGroups_.append(g);
+    CPG->addGroup(g);
+    return serial;
+}
+
+void TFParGen::Create_Serial_Groups()
+{
+    RS232 = Build_Serial_Group(QStringLiteral("RS232"));
+    RS485_1 = Build_Serial_Group(QStringLiteral("RS485_1"));
+    RS485_2 = Build_Serial_Group(QStringLiteral("RS485_2"));
+    CP_RS232 = RS232.group;
+    CP_RS485_1 = RS485_1.group;
+    CP_RS485_2 = RS485_2.group;
+}
+
+void TFParGen::Create_Ethernet()
+{
+    auto* g = CP_Ethernet = new CollapsibleGroup;
+    g->setObjectName(QStringLiteral("CP_Ethernet"));
+    L_Ethernet_IP = addLabel(g, "L_Ethernet_IP", 0);
+    E_Ethernet_IP = addAddress(g, "E_Ethernet_IP", 0);
+    L_Ethernet_SM = addLabel(g, "L_Ethernet_SM", 1);
+    E_Ethernet_SM = addAddress(g, "E_Ethernet_SM", 1);
+    CB_Ethernet_En_GAT = addCheck(g, "CB_Ethernet_En_GAT", 2, kLabelWidth);
+    E_Ethernet_GAT = addAddress(g, "E_Ethernet_GAT", 2);
+    L_Ethernet_TCP_Port = addLabel(g, "L_Ethernet_TCP_Port", 3);
+    E_Ethernet_TCP_Port = addEdit(g, "E_Ethernet_TCP_Port", 3);
+    L_Ethernet_UDP_Port = addLabel(g, "L_Ethernet_UDP_Port", 4);
+    E_Ethernet_UDP_Port = addEdit(g, "E_Ethernet_UDP_Port", 4);
+    Fit_Group(g, E_Ethernet_UDP_Port);
+    allGroups_.append(g);
+    CPG->addGroup(g);
+}
+
+void TFParGen::Create_PROFINET()
+{
+    auto* g = CP_PROFINET = new CollapsibleGroup;
+    g->setObjectName(QStringLiteral("CP_PROFINET"));
+    L_PROFINET_IP = addLabel(g, "L_PROFINET_IP", 0);
+    E_PROFINET_IP = addAddress(g, "E_PROFINET_IP", 0);
+    L_PROFINET_SM = addLabel(g, "L_PROFINET_SM", 1);
+    E_PROFINET_SM = addAddress(g, "E_PROFINET_SM", 1);
+    CB_PROFINET_EN_GAT = addCheck(g, "CB_PROFINET_EN_GAT", 2, kLabelWidth);
+    E_PROFINET_GAT = addAddress(g, "E_PROFINET_GAT", 2);
+    L_PROFINET_Name_Station = addLabel(g, "L_PROFINET_Name_Station", 3);
+    E_PROFINET_Name_Station = addEdit(g, "E_PROFINET_Name_Station", 3, QStringLiteral("devicename1"));
+    E_PROFINET_Name_Station->setMaxLength(15);
+    L_PROFINET_Num_Byte = addLabel(g, "L_PROFINET_Num_Byte", 4);
+    E_PROFINET_Num_Byte = addEdit(g, "E_PROFINET_Num_Byte", 4, QStringLiteral("1438"));
+    Fit_Group(g, E_PROFINET_Num_Byte);
+    allGroups_.append(g);
+    CPG->addGroup(g);
+}
+
+void TFParGen::Create_Modbus_TCP_Slave()
+{
+    auto* g = CP_Modbus_TCP_Slave = new CollapsibleGroup;
+    g->setObjectName(QStringLiteral("CP_Modbus_TCP_Slave"));
+    L_ModbusTCPSlave_IP = addLabel(g, "L_ModbusTCPSlave_IP", 0);
+    E_ModbusTCPSlave_IP = addAddress(g, "E_ModbusTCPSlave_IP", 0);
+    L_ModbusTCPSlave_SM = addLabel(g, "L_ModbusTCPSlave_SM", 1);
+    E_ModbusTCPSlave_SM = addAddress(g, "E_ModbusTCPSlave_SM", 1);
+    CB_ModbusTCPSlave_En_GAT = addCheck(g, "CB_ModbusTCPSlave_En_GAT", 2, kLabelWidth);
+    E_ModbusTCPSlave_GAT = addAddress(g, "E_ModbusTCPSlave_GAT", 2);
+    L_ModbusTCPSlave_Port = addLabel(g, "L_ModbusTCPSlave_Port", 3);
+    E_ModbusTCPSlave_Port = addEdit(g, "E_ModbusTCPSlave_Port", 3, QStringLiteral("502"));
+    Fit_Group(g, E_ModbusTCPSlave_Port);
+    allGroups_.append(g);
+    CPG->addGroup(g);
+}
+
+void TFParGen::Create_MQTT()
+{
+    auto* g = CP_MQTT = new CollapsibleGroup;
+    g->setObjectName(QStringLiteral("CP_MQTT"));
+    L_MQTT_Server = addLabel(g, "L_MQTT_Server", 0);
+    E_MQTT_Server = addEdit(g, "E_MQTT_Server", 0);
+    L_MQTT_Server_Port = addLabel(g, "L_MQTT_Server_Port", 1);
+    E_MQTT_Server_Port = addEdit(g, "E_MQTT_Server_Port", 1, QStringLiteral("1883"));
+    L_MQTT_Client_ID = addLabel(g, "L_MQTT_Client_ID", 2);
+    E_MQTT_Client_ID = addEdit(g, "E_MQTT_Client_ID", 2);
+    L_MQTT_Keep_Alive = addLabel(g, "L_MQTT_Keep_Alive", 3);
+    E_MQTT_Keep_Alive = addEdit(g, "E_MQTT_Keep_Alive", 3);
+    CB_MQTT_Clean_Session = addCheck(g, "CB_MQTT_Clean_Session", 4);
+    CB_MQTT_WillFlag = addCheck(g, "CB_MQTT_WillFlag", 5);
+    L_MQTT_Will_TopicName = addLabel(g, "L_MQTT_Will_TopicName", 6);
+    E_MQTT_Will_TopicName = addEdit(g, "E_MQTT_Will_TopicName", 6);
+    L_MQTT_Will_Message = addLabel(g, "L_MQTT_Will_Message", 7);
+    E_MQTT_Will_Message = addEdit(g, "E_MQTT_Will_Message", 7);
+    CB_MQTT_Will_Retained = addCheck(g, "CB_MQTT_Will_Retained", 8);
+    L_MQTT_Will_QoS = addLabel(g, "L_MQTT_Will_QoS", 9);
+    CB_MQTT_Will_QoS = addList(g, "CB_MQTT_Will_QoS", 9, kQoSList);
+    L_MQTT_Username = addLabel(g, "L_MQTT_Username", 10);
+    E_MQTT_Username = addEdit(g, "E_MQTT_Username", 10);
+    L_MQTT_Password = addLabel(g, "L_MQTT_Password", 11);
+    E_MQTT_Password = addEdit(g, "E_MQTT_Password", 11);
+    E_MQTT_Password->setEchoMode(QLineEdit::Password);
+    L_MQTT_ASync_Send_Time = addLabel(g, "L_MQTT_ASync_Send_Time", 12);
+    E_MQTT_ASync_Send_Time = addEdit(g, "E_MQTT_ASync_Send_Time", 12);
+    Fit_Group(g, E_MQTT_ASync_Send_Time);
+    allGroups_.append(g);
+    CPG->addGroup(g);
+}
+
+void TFParGen::Create_TLS()
+{
+    auto* g = CP_TLS = new CollapsibleGroup;
+    g->setObjectName(QStringLiteral("CP_TLS"));
+    CB_TLS_Enable = addCheck(g, "CB_TLS_Enable", 0);
+    CB_TLS_En_Server_Auth = addCheck(g, "CB_TLS_En_Server_Auth", 1);
+    L_TLS_Server_Cert = addLabel(g, "L_TLS_Server_Cert", 2);
+    E_TLS_Server_Cert = addEdit(g, "E_TLS_Server_Cert", 2);
+    CB_TLS_En_Client_Auth = addCheck(g, "CB_TLS_En_Client_Auth", 3);
+    L_TLS_Client_Cert = addLabel(g, "L_TLS_Client_Cert", 4);
+    E_TLS_Client_Cert = addEdit(g, "E_TLS_Client_Cert", 4);
+    L_TLS_Client_Cert_Key = addLabel(g, "L_TLS_Client_Cert_Key", 5);
+    E_TLS_Client_Cert_Key = addEdit(g, "E_TLS_Client_Cert_Key", 5);
+    L_TLS_Client_Cert_Key_Pass = addLabel(g, "L_TLS_Client_Cert_Key_Pass", 6);
+    E_TLS_Client_Cert_Key_Pass = addEdit(g, "E_TLS_Client_Cert_Key_Pass", 6);
+    E_TLS_Client_Cert_Key_Pass->setEchoMode(QLineEdit::Password);
+    Fit_Group(g, E_TLS_Client_Cert_Key_Pass);
+    allGroups_.append(g);
+    CPG->addGroup(g);
+}
+
+void TFParGen::Create_NTP()
+{
+    auto* g = CP_NTP = new CollapsibleGroup;
+    g->setObjectName(QStringLiteral("CP_NTP"));
+    L_NTP_Server_URL = addLabel(g, "L_NTP_Server_URL", 0);
+    E_NTP_Server_URL = addEdit(g, "E_NTP_Server_URL", 0);
+    L_NTP_Poll_Time = addLabel(g, "L_NTP_Poll_Time", 1);
+    E_NTP_Poll_Time = addEdit(g, "E_NTP_Poll_Time", 1);
+    Fit_Group(g, E_NTP_Poll_Time);
+    allGroups_.append(g);
+    CPG->addGroup(g);
+}
+
+void TFParGen::Create_EtherCAT_Slave()
+{
+    auto* g = CP_EtherCAT_Slave = new CollapsibleGroup;
+    g->setObjectName(QStringLiteral("CP_EtherCAT_Slave"));
+    L_EtherCAT_Slave_Revision_Number = addLabel(g, "L_EtherCAT_Slave_Revision_Number", 0);
+    E_EtherCAT_Slave_Revision_Number = addEdit(g, "E_EtherCAT_Slave_Revision_Number", 0, QStringLiteral("0"));
+    digitsOnly(E_EtherCAT_Slave_Revision_Number);
+    L_EtherCAT_Slave_Name = addLabel(g, "L_EtherCAT_Slave_Name", 1);
+    E_EtherCAT_Slave_Name = addEdit(g, "E_EtherCAT_Slave_Name", 1);
+    E_EtherCAT_Slave_Name->setMaxLength(15);
+    L_EtherCAT_Slave_Node_Address = addLabel(g, "L_EtherCAT_Slave_Node_Address", 2);
+    E_EtherCAT_Slave_Node_Address = addEdit(g, "E_EtherCAT_Slave_Node_Address", 2, QStringLiteral("0"));
+    digitsOnly(E_EtherCAT_Slave_Node_Address);
+    Fit_Group(g, E_EtherCAT_Slave_Node_Address);
+    allGroups_.append(g);
+    CPG->addGroup(g);
+}
+
+} // namespace birch

@@ -1,0 +1,68 @@
+#include "widgets/CollapsibleGroupStack.h"
+
+#include "widgets/CollapsibleGroup.h"
+
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+
+namespace birch {
+
+CollapsibleGroupStack::CollapsibleGroupStack(QWidget* parent) : QScrollArea(parent), layout_(nullptr)
+{
+    auto* content = new QWidget;
+    layout_ = new QVBoxLayout(content);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    layout_->addStretch(1);
+    setWidget(content);
+    setWidgetResizable(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::NoFrame);
+    verticalScrollBar()->setSingleStep(28);
+}
+
+void CollapsibleGroupStack::addGroup(CollapsibleGroup* group)
+{
+    groups_.append(group);
+    layout_->insertWidget(layout_->count() - 1, group);
+}
+
+void CollapsibleGroupStack::arrange(const QList<CollapsibleGroup*>& order, const QList<QWidget*>& after)
+{
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        layout_->removeWidget(order[i]);
+        layout_->insertWidget(static_cast<int>(i), order[i]);
+    }
+    QWidget* previous = nullptr;
+    auto chain = [&previous](QWidget* next) {
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (CollapsibleGroup* group : order)
+        for (QWidget* control : group->controls())
+            if (control->focusPolicy() & Qt::TabFocus)
+                chain(control);
+    for (QWidget* widget : after)
+        chain(widget);
+}
+
+QList<CollapsibleGroup*> CollapsibleGroupStack::shownGroups() const
+{
+    QList<CollapsibleGroup*> shown;
+    for (int i = 0; i < layout_->count(); ++i)
+        if (auto* group = qobject_cast<CollapsibleGroup*>(layout_->itemAt(i)->widget()); group && !group->isHidden())
+            shown.append(group);
+    return shown;
+}
+
+void CollapsibleGroupStack::scrollLines(int lines)
+{
+    const auto action = lines < 0 ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd;
+    for (int i = 0; i < std::abs(lines); ++i)
+        verticalScrollBar()->triggerAction(action);
+}
+
+} // namespace birch

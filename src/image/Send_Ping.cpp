@@ -76,6 +76,7 @@ bool EchoCheck::Send_Ping(std::string_view address, EchoService service, const s
             const EchoTransport::Poll poll = service.transport.poll();
             if (poll.status == EchoTransport::Poll::Status::CannotSend) {
                 cannotSend = poll.reason;
+                service.transport.finish();
                 return false;
             }
             if (poll.status == EchoTransport::Poll::Status::Reply) {
@@ -97,6 +98,7 @@ bool EchoCheck::Send_Ping(std::string_view address, EchoService service, const s
         if (count >= 2 || clock.now() - start > kTotalTime)
             break;
     }
+    service.transport.finish();
     return ping_res == 1;
 }
 

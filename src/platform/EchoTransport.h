@@ -31,6 +31,8 @@ public:
     virtual std::optional<std::string> send(const Ipv4Address& address, std::string_view data) = 0;
     // Whether the reply to the last request has arrived.
     virtual Poll poll() = 0;
+    // The check is over: let go of whatever still waits for the last reply.
+    virtual void finish() {}
 };
 
 // The transports of this machine. Each refuses targets outside 127.0.0.0/8 while

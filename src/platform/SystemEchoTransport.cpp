@@ -33,6 +33,11 @@ public:
     }
 
     Poll poll() override { return chosen_ ? chosen_->poll() : Poll{}; }
+    void finish() override
+    {
+        if (chosen_)
+            chosen_->finish();
+    }
 
 private:
     std::vector<std::unique_ptr<EchoTransport>> candidates_;

@@ -49,6 +49,7 @@ TEST_F(EchoFixture, OneReplyThenSilenceFailsAfterAboutFiveSeconds)
     // About one attempt every 410 ms.
     EXPECT_GE(transport.requests.size(), 12u);
     EXPECT_LE(transport.requests.size(), 14u);
+    EXPECT_EQ(transport.finished, 1);
 }
 
 TEST_F(EchoFixture, RepliesNeedNotBeConsecutive)

@@ -61,12 +61,15 @@ public:
         return {};
     }
 
+    void finish() override { ++finished; }
+
     struct Request {
         Ipv4Address address;
         std::string data;
     };
     std::vector<Request> requests;
     std::optional<std::string> unavailable;
+    int finished = 0;
 
 private:
     Clock& clock_;

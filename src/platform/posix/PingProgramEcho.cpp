@@ -142,6 +142,9 @@ public:
         }
     }
 
+    // A run still waiting for its reply is ended now rather than left for the next request.
+    void finish() override { stop(); }
+
 private:
     // Ends a run still waiting for its reply; only our own child is reaped.
     void stop()

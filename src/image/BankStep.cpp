@@ -64,6 +64,9 @@ BankStepOutcome compileAndSaveBank(const std::filesystem::path& parGenFile, cons
 
 BankStepOutcome compileAndSaveBank(const AppState& state, FileWriter& writer)
 {
+    // Without a project the image would land in the current folder.
+    if (!state.projectActive())
+        return {BankStepOutcome::Status::WriteFailed, bankFile(state.ProjectDir), "no configuration is open"};
     std::optional<Catalog> built;
     const Catalog& catalog = state.NMEA0183 ? *state.NMEA0183 : built.emplace(Catalog::Init_NMEA0183_Map());
     return compileAndSaveBank(state.ParGenFile, state.NmeaAccessFile, bankFile(state.ProjectDir), catalog, writer);

@@ -12,11 +12,4 @@ public:
     virtual void sleep(std::chrono::milliseconds duration) = 0;
 };
 
-// The monotonic clock of the machine.
-class SteadyClock final : public Clock {
-public:
-    std::chrono::milliseconds now() override;
-    void sleep(std::chrono::milliseconds duration) override;
-};
-
 } // namespace birch

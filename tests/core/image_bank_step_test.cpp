@@ -59,6 +59,15 @@ TEST(ImageBankStep, ReportsAFileThatCannotBeWritten)
     EXPECT_EQ(outcome.reason, "disk full");
 }
 
+TEST(ImageBankStep, RefusesWithoutAnOpenProject)
+{
+    Project p;
+    p.state.ProjectDir.clear();
+    FailingFileWriter writer;
+    EXPECT_EQ(compileAndSaveBank(p.state, writer).status, BankStepOutcome::Status::WriteFailed);
+    EXPECT_TRUE(writer.attempts.empty());
+}
+
 TEST(ImageBankStep, ReportsAFolderThatCannotBeCreated)
 {
     Project p;

@@ -2,6 +2,7 @@
 
 #include "lang/ExtraTextNumbers.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -71,6 +72,15 @@ void ExtraTexts::reset()
     texts_.clear();
     for (const auto& entry : kExtraDefaults)
         texts_[entry.number] = std::string(entry.text);
+}
+
+std::vector<int> ExtraTexts::numbers()
+{
+    std::vector<int> all;
+    for (const auto& entry : kExtraDefaults)
+        all.push_back(entry.number);
+    std::sort(all.begin(), all.end());
+    return all;
 }
 
 bool ExtraTexts::known(int number)

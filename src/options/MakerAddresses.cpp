@@ -62,4 +62,13 @@ std::string Home_Page_Url(std::string_view homePage, std::string_view softwareCo
     return url;
 }
 
+std::string Web_Address_Caption(std::string_view homePage)
+{
+    std::string_view address = homePage.substr(0, homePage.find_first_of("?#"));
+    const auto scheme = address.find("://");
+    if (scheme != std::string_view::npos)
+        address.remove_prefix(scheme + 3);
+    return std::string(withoutTrailingSlashes(address));
+}
+
 } // namespace birch

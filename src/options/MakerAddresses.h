@@ -31,4 +31,7 @@ std::string Download_Page_Url(std::string_view downloadPage);
 // The home page with the query that names the software ("frompg").
 std::string Home_Page_Url(std::string_view homePage, std::string_view softwareCode);
 
+// The address as the About box shows it: without scheme and trailing slashes.
+std::string Web_Address_Caption(std::string_view homePage);
+
 } // namespace birch

@@ -68,6 +68,8 @@ TEST(MakerAddresses, QueryAndLinksHaveTheirFixedShapes)
     EXPECT_EQ(Home_Page_Url("http://www.velmora.example", "Birchcfg"), "http://www.velmora.example/?frompg=Birchcfg");
     EXPECT_EQ(Home_Page_Url("http://www.velmora.example/index.asp?lang=it", "Birchcfg"),
               "http://www.velmora.example/index.asp?lang=it&frompg=Birchcfg");
+    EXPECT_EQ(Web_Address_Caption("http://www.velmora.example/"), "www.velmora.example");
+    EXPECT_EQ(Web_Address_Caption("https://velmora.example/home?x=1"), "velmora.example/home");
 }
 
 TEST(MakerAddresses, EnvironmentOverridesOnlyTheVersionService)

@@ -35,6 +35,9 @@ struct AppState {
     bool EnableUpdateCheck = false;
     bool JumpFieldOnEnter = false;
     bool DoubleClickAutoSize = false;
+    // Mosaic.xml existed at start but could not be read or parsed: it is kept as a backup
+    // before the next save replaces it.
+    bool SettingsFileDamaged = false;
     bool ReadBackOption = true;
     int UpdateOptionIndex = 0;
 

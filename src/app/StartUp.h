@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "common/FileNotice.h"
 #include "platform/FileWriter.h"
 
 #include <filesystem>
@@ -9,14 +10,6 @@
 #include <vector>
 
 namespace birch {
-
-// A problem with a file that the user is told about once: the extra text number, the file and
-// the system's or parser's reason.
-struct FileNotice {
-    int ext = 0;
-    std::filesystem::path file;
-    std::string reason;
-};
 
 // The message shown for a notice, in the current language.
 std::string describe(const AppState& state, const FileNotice& notice);

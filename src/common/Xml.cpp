@@ -6,10 +6,11 @@
 
 namespace birch {
 
-XmlParseResult parseXml(std::string_view bytes)
+XmlParseResult parseXml(std::string_view bytes, unsigned extraOptions)
 {
     auto document = std::make_unique<pugi::xml_document>();
-    const auto parsed = document->load_buffer(bytes.data(), bytes.size(), pugi::parse_full, pugi::encoding_auto);
+    const auto parsed =
+        document->load_buffer(bytes.data(), bytes.size(), pugi::parse_full | extraOptions, pugi::encoding_auto);
     XmlParseResult result;
     if (!parsed) {
         result.error = std::string(parsed.description()) + " at offset " + std::to_string(parsed.offset);
@@ -55,7 +56,7 @@ std::string serializeXml(const pugi::xml_document& document)
     return out.str();
 }
 
-XmlFileResult loadXmlFile(const std::filesystem::path& file)
+XmlFileResult loadXmlFile(const std::filesystem::path& file, unsigned extraOptions)
 {
     XmlFileResult result;
     const FileReadResult read = readFileForParsing(file);
@@ -66,7 +67,7 @@ XmlFileResult loadXmlFile(const std::filesystem::path& file)
         result.reason = read.reason;
         return result;
     }
-    XmlParseResult parsed = parseXml(read.bytes);
+    XmlParseResult parsed = parseXml(read.bytes, extraOptions);
     if (!parsed.ok()) {
         result.status = XmlFileResult::Status::Malformed;
         result.reason = parsed.error;

@@ -20,8 +20,9 @@ struct XmlParseResult {
 };
 
 // Parses with pugi::parse_full, so that a declaration, comment, processing instruction or
-// DOCTYPE before the root counts as the document's first node.
-XmlParseResult parseXml(std::string_view bytes);
+// DOCTYPE before the root counts as the document's first node. `extraOptions` adds pugixml
+// parse flags (the settings file keeps a whitespace-only value with parse_ws_pcdata_single).
+XmlParseResult parseXml(std::string_view bytes, unsigned extraOptions = 0);
 
 // The document's first top-level node, whatever its type (may be empty).
 pugi::xml_node firstNode(const pugi::xml_document& document);
@@ -50,6 +51,6 @@ struct XmlFileResult {
 };
 
 // Reads (size-capped, regular files only) and parses a file.
-XmlFileResult loadXmlFile(const std::filesystem::path& file);
+XmlFileResult loadXmlFile(const std::filesystem::path& file, unsigned extraOptions = 0);
 
 } // namespace birch

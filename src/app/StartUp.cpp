@@ -1,0 +1,129 @@
+#include "app/StartUp.h"
+
+#include "app/Settings.h"
+#include "common/Backup.h"
+#include "lang/ExtraTextNumbers.h"
+#include "lang/Language.h"
+
+#include <system_error>
+
+namespace birch {
+
+namespace {
+
+void createFolder(const std::filesystem::path& folder)
+{
+    // One level only; a folder that cannot be created makes later file operations in it fail
+    // where they happen.
+    std::error_code ec;
+    std::filesystem::create_directory(folder, ec);
+}
+
+void applySettings(AppState& state, const Settings& settings)
+{
+    state.ProjectName = settings.ProjectName;
+    state.LastIpAddress = settings.LastIpAddress;
+    state.LanguageName = settings.LanguageName;
+    state.EnableInternet = settings.EnableInternet;
+    state.EnableUpdateCheck = settings.EnableUpdateCheck;
+    state.JumpFieldOnEnter = settings.JumpFieldOnEnter;
+    state.DoubleClickAutoSize = settings.DoubleClickAutoSize;
+}
+
+Settings settingsOf(const AppState& state)
+{
+    Settings settings;
+    settings.ProjectName = state.ProjectName;
+    settings.LastIpAddress = state.LastIpAddress;
+    settings.LanguageName = state.LanguageName;
+    settings.EnableInternet = state.EnableInternet;
+    settings.EnableUpdateCheck = state.EnableUpdateCheck;
+    settings.JumpFieldOnEnter = state.JumpFieldOnEnter;
+    settings.DoubleClickAutoSize = state.DoubleClickAutoSize;
+    return settings;
+}
+
+// A remembered name is a project only as one folder directly inside PROJECTS.
+bool isProjectFolder(const AppState& state, const std::string& name)
+{
+    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos)
+        return false;
+    std::error_code ec;
+    return std::filesystem::is_directory(state.ProjectsDir / name, ec);
+}
+
+std::filesystem::path settingsFile(const AppState& state)
+{
+    return state.AppDir / kSettingsFileName;
+}
+
+} // namespace
+
+std::string describe(const AppState& state, const FileNotice& notice)
+{
+    std::string message = state.Extra[notice.ext] + notice.file.string();
+    if (!notice.reason.empty())
+        message += "\n" + notice.reason;
+    if (notice.keptAsBackup)
+        message += "\n" + state.Extra[ext::kFileKeptAsBackup] + notice.file.string();
+    return message;
+}
+
+std::vector<FileNotice> Start_Up(AppState& state, const std::filesystem::path& appDir)
+{
+    std::vector<FileNotice> notices;
+    state.AppDir = appDir;
+    state.MasterDir = appDir / "MASTER";
+    state.ProjectsDir = appDir / "PROJECTS";
+    state.LanguageDir = appDir / "LANGUAGE";
+    createFolder(state.MasterDir);
+    createFolder(state.ProjectsDir);
+    createFolder(state.LanguageDir);
+
+    state.ProjectName.clear();
+    state.ProjectDir.clear();
+    state.ReadBackOption = true;
+    state.UpdateOptionIndex = 0;
+
+    const SettingsReadResult settings = readSettingsFile(settingsFile(state));
+    applySettings(state, settings.values);
+    state.SettingsFileDamaged = settings.status == SettingsReadResult::Status::Damaged;
+    if (state.SettingsFileDamaged)
+        notices.push_back(FileNotice{ext::kFileCannotBeParsed, settingsFile(state), settings.reason, true});
+
+    if (auto notice = Load_Language(state))
+        notices.push_back(std::move(*notice));
+
+    // A remembered project whose folder is gone stays in ProjectName, so it is written back
+    // and tried again at the next start.
+    if (isProjectFolder(state, state.ProjectName))
+        state.ProjectDir = state.ProjectsDir / state.ProjectName;
+
+    Set_Files(state);
+    state.CopyBuffer.clear();
+    return notices;
+}
+
+void Set_Files(AppState& state)
+{
+    state.ParGenFile = state.ProjectDir / "ParGen.xml";
+    state.NmeaAccessFile = state.ProjectDir / "NMEA_0183_Set_Access.xml";
+    state.MqttTopicFile = state.ProjectDir / "MQTT_Set_Topic.xml";
+    state.EtherCatSlaveFile = state.ProjectDir / "EtherCAT_Slave.xml";
+}
+
+std::optional<FileNotice> Save_Setting(AppState& state, FileWriter& writer)
+{
+    const std::filesystem::path file = settingsFile(state);
+    if (state.SettingsFileDamaged) {
+        const BackupResult backup = keepBackup(file);
+        if (!backup.ok())
+            return FileNotice{ext::kFileCannotBeWritten, file, backup.error};
+        state.SettingsFileDamaged = false;
+    }
+    if (auto error = writer.write(file, serializeSettings(settingsOf(state))))
+        return FileNotice{ext::kFileCannotBeWritten, error->file, error->reason};
+    return std::nullopt;
+}
+
+} // namespace birch

@@ -5,6 +5,7 @@
 #include "widgets/ClickableLabel.h"
 #include "widgets/OpenAddress.h"
 #include "widgets/QtText.h"
+#include "widgets/Resources.h"
 
 #include <QFont>
 #include <QGridLayout>
@@ -34,6 +35,7 @@ TFAbout::TFAbout(UiContext& context, QWidget* parent)
     setObjectName(QStringLiteral("TFAbout"));
     setWindowTitle(qs(AppTitle).trimmed());
 
+    Init_Resources();
     Image2 = new ClickableLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setPixmap(QPixmap(QStringLiteral(":/birch/VelmoraLogo.png")));

@@ -19,8 +19,7 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 
 void ClickableLabel::keyPressEvent(QKeyEvent* event)
 {
-    if (hasFocus() &&
-        (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         Q_EMIT clicked();
         return;
     }

@@ -5,7 +5,7 @@
 namespace birch {
 
 // A label that acts like a link: a hand cursor, `clicked` on a left click, and on Space or
-// Enter once it has keyboard focus.
+// Enter when it has keyboard focus (give it a focus policy for that).
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:

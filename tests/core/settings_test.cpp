@@ -191,6 +191,13 @@ TEST(Settings, MalformedFileGivesDefaultsAndReason)
     EXPECT_NE(result.reason.find("offset"), std::string::npos) << result.reason;
 }
 
+TEST(Settings, EmptyFileIsDamaged)
+{
+    const auto result = readDocument("");
+    EXPECT_EQ(result.status, SettingsReadResult::Status::Damaged);
+    EXPECT_TRUE(result.values == Settings{});
+}
+
 TEST(Settings, FolderInPlaceOfTheFileIsDamaged)
 {
     TempDir dir;

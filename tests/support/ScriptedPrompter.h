@@ -22,7 +22,10 @@ public:
     };
 
     void answer(Answer a) { answers_.push_back(a); }
-    void answerSaveFile(std::optional<QString> name) { fileAnswers_.push_back(std::move(name)); }
+    void answerSaveFile(std::optional<QString> name)
+    {
+        fileAnswers_.push_back({name.has_value(), name.value_or(QString())});
+    }
 
     Answer message(QWidget*, Kind kind, const QString& text, Buttons buttons) override
     {
@@ -50,9 +53,11 @@ public:
             unscripted << QStringLiteral("unscripted file dialog: ") + caption;
             return std::nullopt;
         }
-        auto a = fileAnswers_.front();
+        const FileAnswer a = fileAnswers_.front();
         fileAnswers_.pop_front();
-        return a;
+        if (!a.chosen)
+            return std::nullopt;
+        return a.name;
     }
 
     // Scripted answers not used by the code under test are failures too.
@@ -69,7 +74,12 @@ public:
 
 private:
     std::deque<Answer> answers_;
-    std::deque<std::optional<QString>> fileAnswers_;
+    // Kept apart from std::optional, whose copies GCC 12 misreads as uninitialised.
+    struct FileAnswer {
+        bool chosen;
+        QString name;
+    };
+    std::deque<FileAnswer> fileAnswers_;
 };
 
 } // namespace birch::test

@@ -242,7 +242,7 @@ void TFSoftOptions::Set_Lang()
     PC_Options->setTabText(PC_Options->indexOf(TS_Con_Options), qs(text[303]));
     PC_Options->setTabText(PC_Options->indexOf(TS_Soft_Settings), qs(text[319]));
     showSelectedLanguage();
-    showPageLabel();
+    showPageLabel(Show_Page_);
     Btn_Prev->setText(qs(text[307]));
     Btn_Next->setText(qs(text[308]));
     CB_En_Con->setText(qs(text[309]));
@@ -285,7 +285,7 @@ void TFSoftOptions::Update_Lang_Page(int Num_Page)
 {
     const LangPage page = Lang_Page(choices_, Num_Page);
     showSelectedLanguage();
-    showPageLabel();
+    showPageLabel(page.page);
     Btn_Prev->setVisible(page.prevVisible);
     Btn_Next->setVisible(page.nextVisible);
     for (int i = 0; i < kLangSlots; ++i) {
@@ -332,7 +332,7 @@ void TFSoftOptions::LangClick(int slot)
     const auto notice = Switch_Language(context_.state, name);
     changeLanguage_();
     showSelectedLanguage();
-    showPageLabel();
+    showPageLabel(Show_Page_);
     if (notice)
         context_.prompter.error(this, qs(describe(context_.state, *notice)));
 }
@@ -373,11 +373,11 @@ void TFSoftOptions::showSelectedLanguage()
     L_Sel_Lang->setText(qs(context_.state.TextTable[304]) + qs(Language_In_Use_));
 }
 
-void TFSoftOptions::showPageLabel()
+void TFSoftOptions::showPageLabel(int page)
 {
     const auto& text = context_.state.TextTable;
     const int P = Lang_Page_Count(static_cast<int>(choices_.size()));
-    L_Page_Lang->setText(qs(text[305]) + QString::number(Show_Page_) + qs(text[306]) + QString::number(P));
+    L_Page_Lang->setText(qs(text[305]) + QString::number(page) + qs(text[306]) + QString::number(P));
 }
 
 void TFSoftOptions::showCheckResult()

@@ -55,7 +55,7 @@ private:
     QWidget* makeConnectionTab();
     QWidget* makeSettingsTab();
     void showSelectedLanguage();
-    void showPageLabel();
+    void showPageLabel(int page);
     void showCheckResult();
 
     UiContext& context_;

@@ -319,6 +319,28 @@ private Q_SLOTS:
         QVERIFY(o.fx.problems().isEmpty());
     }
 
+    void unreadableLanguageFileIsReportedAfterTheSwitch()
+    {
+        OptionsFixture o;
+        o.addLanguage("Italiano", kItaliano);
+        o.fx.prompter.answer(Answer::Yes);
+        o.fx.prompter.answer(Answer::Ok);
+        o.show([&](QDialog&) {
+            const auto file = o.fx.state.LanguageDir / "Italiano.lng";
+            std::filesystem::remove(file);
+            std::filesystem::create_directory(file);
+            QTest::mouseClick(o.slotLabel(1), Qt::LeftButton);
+            QCOMPARE(o.languageChanges, 1);
+            QCOMPARE(o.fx.state.TextTable[300], std::string("Software Options"));
+            QCOMPARE(o.fx.prompter.prompts.size(), 2);
+            QCOMPARE(o.fx.prompter.prompts[1].kind, Prompter::Kind::Error);
+            QVERIFY(o.fx.prompter.prompts[1].text.startsWith(QStringLiteral("The file cannot be read: ") +
+                                                             QString::fromStdString(file.string())));
+            QTest::mouseClick(o.button("Btn_Cancel"), Qt::LeftButton);
+        });
+        QVERIFY(o.fx.problems().isEmpty());
+    }
+
     void withoutLanguageFilesEnglishIsTheOneChoice()
     {
         OptionsFixture o;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options/LanguageList.h"
 #include "widgets/LanguageAware.h"
 #include "widgets/UiContext.h"
 
@@ -63,7 +64,7 @@ private:
     std::function<bool()> checkVersion_;
 
     std::vector<std::string> SL_Languages;
-    std::vector<std::string> choices_; // the language names offered, in list order
+    std::vector<std::string> choices_{kBuiltInLanguage}; // the language names offered, in list order
     int Show_Page_ = 1;
     std::string Language_In_Use_;
     std::optional<bool> checkResult_; // the last on-demand check since the dialog opened

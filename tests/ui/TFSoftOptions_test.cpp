@@ -287,10 +287,13 @@ private Q_SLOTS:
         o.addLanguage("Italiano", kItaliano);
         o.fx.prompter.answer(Answer::No);
         o.fx.prompter.answer(Answer::No);
+        o.fx.prompter.answer(Answer::No);
         o.show([&](QDialog&) {
             QTest::mouseClick(o.slotLabel(2), Qt::LeftButton);
             QTest::mouseClick(o.slotLabel(1), Qt::LeftButton);
-            QCOMPARE(o.fx.prompter.prompts.size(), 2);
+            QTest::keyClick(o.slotLabel(2), Qt::Key_Space); // the names take the keyboard too
+            QCOMPARE(o.fx.prompter.prompts.size(), 3);
+            QCOMPARE(o.fx.prompter.prompts[2].text, o.fx.prompter.prompts[0].text);
             QCOMPARE(o.fx.prompter.prompts[1].text,
                      QStringLiteral("Do you want to change the Language from English to English?"));
             QCOMPARE(o.languageChanges, 0);

@@ -37,7 +37,7 @@ template <typename Widget> Widget* named(Widget* widget, const QString& name)
     return widget;
 }
 
-// The heading shared by the configurator's dialogs: software code large, description bold, grey.
+// The heading: software code large, description bold, both grey on white.
 QWidget* makeHeading(QWidget* parent, QLabel*& code, QLabel*& description)
 {
     auto* panel = named(new QWidget(parent), QStringLiteral("P_Heading"));

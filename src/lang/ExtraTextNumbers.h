@@ -17,5 +17,8 @@ inline constexpr int kRuleFileNoListener = 300;
 inline constexpr int kRulesNotLoaded = 301;
 inline constexpr int kRulesDroppedOnSave = 302;
 inline constexpr int kRuleFileBackupFailed = 303;
+// Options and version check.
+inline constexpr int kCheckingForNewVersion = 500;
+inline constexpr int kAddressCannotBeOpened = 501;
 
 } // namespace birch::ext

@@ -44,6 +44,8 @@ constexpr std::array kExtraDefaults = {
     // Image and update (400-499).
 
     // Options and version check (500-599).
+    ExtraDefault{ext::kCheckingForNewVersion, "Checking for a newer version..."},
+    ExtraDefault{ext::kAddressCannotBeOpened, "The address cannot be opened in the web browser: "},
 };
 
 const std::string kEmpty;

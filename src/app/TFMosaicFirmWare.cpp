@@ -68,6 +68,13 @@ void makeGrey(QLabel* label, double scale, bool bold)
     label->setPalette(palette);
 }
 
+void makeLineGrey(QFrame* frame)
+{
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::WindowText, Qt::darkGray);
+    frame->setPalette(palette);
+}
+
 } // namespace
 
 TFMosaicFirmWare::TFMosaicFirmWare(UiContext& context, MainWindowServices services, QWidget* parent)
@@ -127,6 +134,7 @@ void TFMosaicFirmWare::layOut()
     Shape2 = new QFrame(this);
     Shape2->setObjectName(QStringLiteral("Shape2"));
     Shape2->setFrameShape(QFrame::Box);
+    makeLineGrey(Shape2);
     Shape2->setGeometry(80, 70, 428, 36);
     L_Name_Conf = makeLabel("L_Name_Conf", 87, 75);
     L_Name_Conf_L2 = makeLabel("L_Name_Conf_L2", 87, 88);
@@ -172,7 +180,14 @@ void TFMosaicFirmWare::layOut()
 
     L_Velmora = makeLabel("L_Velmora", 565, 260);
     L_Velmora->setText(QUrl(qs(BIRCH_HOME_URL)).host());
-    L_Velmora->adjustSize();
+    QFont webFont = L_Velmora->font();
+    webFont.setPixelSize(11);
+    webFont.setUnderline(true);
+    L_Velmora->setFont(webFont);
+    QPalette webPalette = L_Velmora->palette();
+    webPalette.setColor(QPalette::WindowText, webPalette.color(QPalette::Link));
+    L_Velmora->setPalette(webPalette);
+    L_Velmora->resize(kClientWidth - 565 - 4, 16);
     L_Velmora->setCursor(Qt::PointingHandCursor);
     L_Velmora->installEventFilter(this);
 
@@ -187,6 +202,7 @@ void TFMosaicFirmWare::layOut()
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setFrameShape(QFrame::HLine);
     Shape1->setFrameShadow(QFrame::Plain);
+    makeLineGrey(Shape1);
     Shape1->setGeometry(10, kCreateBinTop + 51, 674, 1);
 
     setFixedSize(kClientWidth, kCreateBinTop + 152);

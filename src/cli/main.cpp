@@ -1,6 +1,7 @@
 #include "app/BuildConstants.h"
 #include "cli/Command.h"
 #include "cli/ExitCodes.h"
+#include "cli/TextsCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
 
     // One line per subcommand; each lives in its own file.
     std::vector<birch::cli::Command> commands;
+    commands.push_back(birch::cli::addTextsCommand(app));
 
     try {
         app.parse(argc, argv);

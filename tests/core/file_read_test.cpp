@@ -1,0 +1,54 @@
+#include "common/FileRead.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace birch {
+namespace {
+
+using test::TempDir;
+using test::writeFixture;
+
+TEST(FileRead, ReadsRegularFileWhole)
+{
+    TempDir dir;
+    writeFixture(dir / "f", std::string("a\0b\r\n", 5));
+    const auto result = readFileForParsing(dir / "f");
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result.bytes, std::string("a\0b\r\n", 5));
+}
+
+TEST(FileRead, MissingIsNotAFailure)
+{
+    TempDir dir;
+    const auto result = readFileForParsing(dir / "none");
+    EXPECT_TRUE(result.missing());
+    EXPECT_FALSE(result.ok());
+}
+
+TEST(FileRead, RefusesFoldersAndPipesWithoutBlocking)
+{
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    for (const auto& path : {dir.path(), dir / "pipe"}) {
+        const auto result = readFileForParsing(path);
+        EXPECT_EQ(result.status, FileReadResult::Status::Failed) << path;
+        EXPECT_FALSE(result.reason.empty());
+    }
+}
+
+TEST(FileRead, RefusesFilesAboveTheCap)
+{
+    TempDir dir;
+    writeFixture(dir / "f", std::string(11, 'x'));
+    EXPECT_TRUE(readFileForParsing(dir / "f", 11).ok());
+    const auto result = readFileForParsing(dir / "f", 10);
+    EXPECT_EQ(result.status, FileReadResult::Status::Failed);
+    EXPECT_NE(result.reason.find("10"), std::string::npos) << result.reason;
+}
+
+} // namespace
+} // namespace birch

@@ -144,9 +144,6 @@ void TFMosaicFirmWare::layOut()
         line->setFont(font);
         line->resize(414, 14);
     }
-    QFont nameFont = L_Name_Conf_L2->font();
-    nameFont.setBold(true);
-    L_Name_Conf_L2->setFont(nameFont);
 
     // Steps 5 to 8 belong to sibling profiles and stay hidden in this one.
     for (int step = 0; step < 8; ++step) {
@@ -269,13 +266,13 @@ void TFMosaicFirmWare::Change_Language()
 
 void TFMosaicFirmWare::Show_Configuration()
 {
-    if (context_.state.projectActive()) {
-        L_Name_Conf->setText(text(11));
-        L_Name_Conf_L2->setText(qs(context_.state.ProjectName));
-    } else {
-        L_Name_Conf->setText(text(9));
-        L_Name_Conf_L2->setText(text(10));
-    }
+    const bool active = context_.state.projectActive();
+    L_Name_Conf->setText(text(active ? 11 : 9));
+    L_Name_Conf_L2->setText(active ? qs(context_.state.ProjectName) : text(10));
+    // The project's name stands out; the hint of how to get one does not.
+    QFont font = L_Name_Conf_L2->font();
+    font.setBold(active);
+    L_Name_Conf_L2->setFont(font);
 }
 
 void TFMosaicFirmWare::Btn_Click(QPushButton* button)

@@ -437,6 +437,9 @@ std::optional<std::string> TFMosaicFirmWare::Start_Program(const std::filesystem
 void TFMosaicFirmWare::closeEvent(QCloseEvent* event)
 {
     Timer_Update_.stop();
+    // A check still in flight must not re-arm the timer of a closed window.
+    if (versionCheck_)
+        versionCheck_->disconnect(this);
     tellSaveProblem();
     // The window closes even when the settings could not be written.
     event->accept();

@@ -2,6 +2,7 @@
 #include "app/TFNew_Project.h"
 #include "app/TFOpenConf.h"
 #include "lang/ExtraTextNumbers.h"
+#include "lang/Language.h"
 #include "platform/ChildReaper.h"
 #include "platform/ProgramLauncher.h"
 
@@ -341,8 +342,9 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>("L_Name_Conf_L2")->text(),
                  QStringLiteral("Use Step1 to open or create new configuration"));
 
-        fixture->state.TextTable.set(9, "Nessuna configurazione aperta");
-        fixture->state.TextTable.set(10, "Usare il passo 1");
+        writeFixture(fixture->state.LanguageDir / "Italiano.lng",
+                     "STR9 = Nessuna configurazione aperta\r\nSTR10 = Usare il passo 1\r\n");
+        QVERIFY(!Switch_Language(fixture->state, "Italiano").has_value());
         window->Change_Language();
         QCOMPARE(child<QLabel>("L_Name_Conf")->text(), QStringLiteral("Nessuna configurazione aperta"));
         QCOMPARE(child<QLabel>("L_Name_Conf_L2")->text(), QStringLiteral("Usare il passo 1"));

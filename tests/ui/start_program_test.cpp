@@ -50,6 +50,7 @@ int pidFrom(const std::filesystem::path& file)
 struct DuringTheWait {
     bool busy = false;
     QString modal;
+    bool stillShownAfterEscape = false;
 };
 
 } // namespace
@@ -77,8 +78,12 @@ private:
     {
         QTimer::singleShot(0, window.get(), [this, &seen] {
             seen.busy = window->isBusy();
-            if (QWidget* modal = QApplication::activeModalWidget())
+            if (QWidget* modal = QApplication::activeModalWidget()) {
                 seen.modal = modal->objectName();
+                // The user cannot end the wait.
+                QTest::keyClick(modal, Qt::Key_Escape);
+                seen.stillShownAfterEscape = modal->isVisible();
+            }
         });
     }
 
@@ -115,6 +120,7 @@ private Q_SLOTS:
         QVERIFY(!result.has_value());
         QVERIFY(seen.busy);
         QCOMPARE(seen.modal, QStringLiteral("ModalWaitDialog"));
+        QVERIFY(seen.stillShownAfterEscape);
         QVERIFY(!window->isBusy());
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QVERIFY(readAll(out).find("-ip 192.168.2.205 x") != std::string::npos);

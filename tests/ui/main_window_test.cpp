@@ -224,7 +224,14 @@ private Q_SLOTS:
             QCOMPARE(fixture->prompter.prompts.last().text, QStringLiteral("Error! Project not Valid"));
             QCOMPARE(fixture->prompter.prompts.last().buttons, Prompter::Buttons::Ok);
         }
-        QCOMPARE(fixture->prompter.prompts.size(), 3);
+        // The sibling profiles' steps are hidden here, yet guarded the same way.
+        for (const char* step : {"Btn_PROFINET_XML", "Btn_PROFINET_Map", "Btn_MQTT_Set_Topic",
+                                 "Btn_EtherCAT_Set_Access", "Btn_EtherCAT_ESI_File"}) {
+            fixture->prompter.answer(Prompter::Answer::Ok);
+            child<QPushButton>(step)->click();
+            QCOMPARE(fixture->prompter.prompts.last().text, QStringLiteral("Error! Project not Valid"));
+        }
+        QCOMPARE(fixture->prompter.prompts.size(), 8);
         QVERIFY(fixture->runner.shown.isEmpty());
     }
 

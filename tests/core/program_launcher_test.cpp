@@ -99,8 +99,12 @@ TEST_F(ProgramLauncherTest, ShortProgramEndsAndIsCollected)
 TEST_F(ProgramLauncherTest, ProgramStartsCleanInTheCurrentFolder)
 {
     const fs::path out = dir / "report.txt";
-    const fs::path script = writeScript(dir / "report.sh", "{ pwd; grep -E '^Sig(Blk|Ign):' /proc/$$/status;"
-                                                           " [ -e /proc/$$/fd/45 ] && echo fd45-open; } > \"$1\"\n");
+    // The shell keeps the signal state it was started with; grep, exec'd in its place, reports it.
+    // (Reading the shell's own status while it waits for a child would catch its own blocking.)
+    const fs::path script =
+        writeScript(dir / "report.sh", "pwd > \"$1\"\n"
+                                       "[ -e /proc/$$/fd/45 ] && echo fd45-open >> \"$1\"\n"
+                                       "exec grep -E '^Sig(Blk|Ign):' /proc/self/status >> \"$1\"\n");
     // Our own signal state and an inheritable descriptor the program must not see.
     sigset_t blocked;
     sigemptyset(&blocked);

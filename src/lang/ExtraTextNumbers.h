@@ -20,5 +20,9 @@ inline constexpr int kRuleFileBackupFailed = 303;
 // Options and version check.
 inline constexpr int kCheckingForNewVersion = 500;
 inline constexpr int kAddressCannotBeOpened = 501;
+// Main window and projects.
+inline constexpr int kProgramStillRunning = 100;
+inline constexpr int kWaitingForProgram = 101;
+inline constexpr int kAddressCannotBeOpened = 102;
 
 } // namespace birch::ext

@@ -25,6 +25,9 @@ constexpr std::array kExtraDefaults = {
     ExtraDefault{ext::kFileKeptAsBackup, "The damaged file will be kept as a backup before it is replaced: "},
 
     // Main window and projects (100-199).
+    ExtraDefault{ext::kProgramStillRunning, "The program started earlier is still running."},
+    ExtraDefault{ext::kWaitingForProgram, "Waiting for the program to end: "},
+    ExtraDefault{ext::kAddressCannotBeOpened, "The address cannot be opened in the web browser: "},
 
     // Parameters (200-299).
     ExtraDefault{ext::kParGenNotLoaded,

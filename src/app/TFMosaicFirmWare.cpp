@@ -7,7 +7,9 @@
 #include "app/TFOpenConf.h"
 #include "common/CommandLine.h"
 #include "lang/ExtraTextNumbers.h"
+#include "options/MakerAddresses.h"
 #include "widgets/ModalWaitDialog.h"
+#include "widgets/OpenAddress.h"
 #include "widgets/QtText.h"
 
 #include <QCloseEvent>
@@ -21,8 +23,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
-#include <QUrl>
-#include <QUrlQuery>
 
 // The pictures live in the UI library; a static library must register them itself.
 static void registerPictures()
@@ -40,22 +40,6 @@ constexpr int kButtonHeight = 36;
 constexpr int kPictureButtonSize = 50;
 constexpr int kLabelLeft = 16;
 constexpr int kCreateBinTop = 244;
-
-QUrl homePage()
-{
-    QUrl url(qs(BIRCH_HOME_URL));
-    QUrlQuery query;
-    query.addQueryItem(QStringLiteral("frompg"), qs(SoftwareCode));
-    url.setQuery(query);
-    return url;
-}
-
-QUrl downloadPage()
-{
-    QUrl url(qs(BIRCH_DOWNLOAD_URL));
-    url.setFragment(QStringLiteral("Birchdev"));
-    return url;
-}
 
 void makeGrey(QLabel* label, double scale, bool bold)
 {
@@ -176,7 +160,7 @@ void TFMosaicFirmWare::layOut()
         sibling->hide();
 
     L_Velmora = makeLabel("L_Velmora", 565, 260);
-    L_Velmora->setText(QUrl(qs(BIRCH_HOME_URL)).host());
+    L_Velmora->setText(qs(Web_Address_Caption(Maker_Addresses().homePage)));
     QFont webFont = L_Velmora->font();
     webFont.setPixelSize(11);
     webFont.setUnderline(true);
@@ -384,23 +368,20 @@ void TFMosaicFirmWare::Show_Update_Link(bool newer)
         LL_Update->hide();
         return;
     }
-    LL_Update->setText(QStringLiteral("<a href=\"%1\">%2</a>")
-                           .arg(downloadPage().toString(QUrl::FullyEncoded).toHtmlEscaped(), text(19).toHtmlEscaped()));
+    LL_Update->setText(
+        QStringLiteral("<a href=\"%1\">%2</a>")
+            .arg(qs(Download_Page_Url(Maker_Addresses().downloadPage)).toHtmlEscaped(), text(19).toHtmlEscaped()));
     LL_Update->show();
 }
 
 void TFMosaicFirmWare::LL_UpdateLinkClick(const QString& link)
 {
-    const QUrl target(link);
-    if (!context_.urlOpener.open(target))
-        context_.prompter.warning(this, qs(context_.state.Extra[ext::kAddressCannotBeOpened]) + target.toString());
+    Open_Address(context_, this, ss(link));
 }
 
 void TFMosaicFirmWare::L_VelmoraClick()
 {
-    const QUrl target = homePage();
-    if (!context_.urlOpener.open(target))
-        context_.prompter.warning(this, qs(context_.state.Extra[ext::kAddressCannotBeOpened]) + target.toString());
+    Open_Address(context_, this, Home_Page_Url(Maker_Addresses().homePage, SoftwareCode));
 }
 
 bool TFMosaicFirmWare::eventFilter(QObject* watched, QEvent* event)

@@ -8,6 +8,10 @@ inline constexpr int kFileCannotBeParsed = 2;
 inline constexpr int kFileCannotBeWritten = 3;
 inline constexpr int kFileKeptAsBackup = 4;
 
+// Main window and projects.
+inline constexpr int kProgramStillRunning = 100;
+inline constexpr int kWaitingForProgram = 101;
+
 // Parameters.
 inline constexpr int kParGenNotLoaded = 200;
 inline constexpr int kParGenBackupFailed = 201;
@@ -17,12 +21,9 @@ inline constexpr int kRuleFileNoListener = 300;
 inline constexpr int kRulesNotLoaded = 301;
 inline constexpr int kRulesDroppedOnSave = 302;
 inline constexpr int kRuleFileBackupFailed = 303;
+
 // Options and version check.
 inline constexpr int kCheckingForNewVersion = 500;
 inline constexpr int kAddressCannotBeOpened = 501;
-// Main window and projects.
-inline constexpr int kProgramStillRunning = 100;
-inline constexpr int kWaitingForProgram = 101;
-inline constexpr int kAddressCannotBeOpened = 102;
 
 } // namespace birch::ext

@@ -27,7 +27,6 @@ constexpr std::array kExtraDefaults = {
     // Main window and projects (100-199).
     ExtraDefault{ext::kProgramStillRunning, "The program started earlier is still running."},
     ExtraDefault{ext::kWaitingForProgram, "Waiting for the program to end: "},
-    ExtraDefault{ext::kAddressCannotBeOpened, "The address cannot be opened in the web browser: "},
 
     // Parameters (200-299).
     ExtraDefault{ext::kParGenNotLoaded,

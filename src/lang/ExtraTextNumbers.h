@@ -8,6 +8,10 @@ inline constexpr int kFileCannotBeParsed = 2;
 inline constexpr int kFileCannotBeWritten = 3;
 inline constexpr int kFileKeptAsBackup = 4;
 
+// Main window and projects.
+inline constexpr int kProgramStillRunning = 100;
+inline constexpr int kWaitingForProgram = 101;
+
 // Parameters.
 inline constexpr int kParGenNotLoaded = 200;
 inline constexpr int kParGenBackupFailed = 201;
@@ -27,5 +31,9 @@ inline constexpr int kEchoUnavailable = 404;
 inline constexpr int kUpdaterNotStarted = 405;
 inline constexpr int kCheckingDevice = 406;
 inline constexpr int kDescriptionNotWritten = 407;
+
+// Options and version check.
+inline constexpr int kCheckingForNewVersion = 500;
+inline constexpr int kAddressCannotBeOpened = 501;
 
 } // namespace birch::ext

@@ -2,6 +2,7 @@
 
 #include "lang/ExtraTextNumbers.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -24,6 +25,8 @@ constexpr std::array kExtraDefaults = {
     ExtraDefault{ext::kFileKeptAsBackup, "The damaged file will be kept as a backup before it is replaced: "},
 
     // Main window and projects (100-199).
+    ExtraDefault{ext::kProgramStillRunning, "The program started earlier is still running."},
+    ExtraDefault{ext::kWaitingForProgram, "Waiting for the program to end: "},
 
     // Parameters (200-299).
     ExtraDefault{ext::kParGenNotLoaded,
@@ -58,6 +61,8 @@ constexpr std::array kExtraDefaults = {
                  "The update description cannot be written, so the update program was not started: "},
 
     // Options and version check (500-599).
+    ExtraDefault{ext::kCheckingForNewVersion, "Checking for a newer version..."},
+    ExtraDefault{ext::kAddressCannotBeOpened, "The address cannot be opened in the web browser: "},
 };
 
 const std::string kEmpty;
@@ -86,6 +91,15 @@ void ExtraTexts::reset()
     texts_.clear();
     for (const auto& entry : kExtraDefaults)
         texts_[entry.number] = std::string(entry.text);
+}
+
+std::vector<int> ExtraTexts::numbers()
+{
+    std::vector<int> all;
+    for (const auto& entry : kExtraDefaults)
+        all.push_back(entry.number);
+    std::sort(all.begin(), all.end());
+    return all;
 }
 
 bool ExtraTexts::known(int number)

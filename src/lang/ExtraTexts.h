@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace birch {
 
@@ -19,6 +20,8 @@ public:
     // Back to the English defaults.
     void reset();
     static bool known(int number);
+    // Every number the product uses, ascending.
+    static std::vector<int> numbers();
 
 private:
     std::map<int, std::string> texts_;

@@ -3,6 +3,8 @@
 
 #include "lang/ExtraTextNumbers.h"
 
+#include "TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -79,6 +81,25 @@ TEST(ExtraTexts, UnknownNumbersStayEmpty)
     EXPECT_FALSE(ExtraTexts::known(0));
     extra.set(0, "x");
     EXPECT_EQ(extra[0], "");
+}
+
+} // namespace
+} // namespace birch
+
+namespace birch {
+namespace {
+
+// Translators work from docs/extra-texts.md: every product message must stand there with its
+// exact English text.
+TEST(ExtraTexts, EveryMessageIsListedForTranslators)
+{
+    const std::string docs = test::readAll(std::filesystem::path(BIRCH_SOURCE_ROOT) / "docs" / "extra-texts.md");
+    ASSERT_FALSE(docs.empty());
+    const ExtraTexts extra;
+    for (const int number : ExtraTexts::numbers()) {
+        const std::string row = "| " + std::to_string(number) + " | \"" + extra[number] + "\" |";
+        EXPECT_NE(docs.find(row), std::string::npos) << "missing row: " << row;
+    }
 }
 
 } // namespace

@@ -1,0 +1,489 @@
+#include "app/TFMosaicFirmWare.h"
+#include "app/TFNew_Project.h"
+#include "app/TFOpenConf.h"
+#include "lang/ExtraTextNumbers.h"
+#include "lang/Language.h"
+#include "platform/ChildReaper.h"
+#include "platform/ProgramLauncher.h"
+
+#include "UiFixture.h"
+
+#include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <atomic>
+#include <memory>
+#include <vector>
+
+using namespace birch;
+using namespace birch::test;
+
+namespace {
+
+void accept(QDialog& dialog)
+{
+    dialog.accept();
+}
+
+class LanguageLog final : public LanguageAware {
+public:
+    LanguageLog(QStringList& log, QString name) : log_(log), name_(std::move(name)) {}
+    void Set_Lang() override { log_ << name_; }
+
+private:
+    QStringList& log_;
+    QString name_;
+};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<UiFixture> fixture;
+    std::unique_ptr<ChildReaper> reaper;
+    std::unique_ptr<SystemProgramLauncher> launcher;
+    std::unique_ptr<MainWindowServices> services;
+    std::unique_ptr<TFMosaicFirmWare> window;
+    std::unique_ptr<TFNew_Project> newProject;
+    std::unique_ptr<TFOpenConf> openConf;
+    std::vector<std::unique_ptr<QDialog>> stepDialogs;
+    StepWindows steps;
+
+    // Stands in for a step window of another subsystem.
+    QDialog* stepDialog(const char* name)
+    {
+        stepDialogs.push_back(std::make_unique<QDialog>());
+        stepDialogs.back()->setObjectName(QLatin1String(name));
+        return stepDialogs.back().get();
+    }
+
+    void create()
+    {
+        window = std::make_unique<TFMosaicFirmWare>(fixture->context, *services);
+        window->FormCreate(fixture->dir.path());
+        newProject = std::make_unique<TFNew_Project>(fixture->context, window.get());
+        openConf = std::make_unique<TFOpenConf>(fixture->context, window.get());
+        steps.newProject = newProject.get();
+        steps.openConf = openConf.get();
+        steps.about = stepDialog("TFAbout");
+        steps.options = stepDialog("TFSoftOptions");
+        steps.parGen = stepDialog("TFParGen");
+        steps.nmeaAccess2 = stepDialog("TFNMEA_0183_Set_Access2");
+        steps.update = stepDialog("TFBoot");
+        window->setStepWindows(steps);
+        window->show();
+    }
+
+    template <typename T> T* child(const char* name) const
+    {
+        auto* found = window->findChild<T*>(QLatin1String(name));
+        if (found == nullptr)
+            qFatal("no control %s", name);
+        return found;
+    }
+
+    void click(const char* button) const { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+    QString text(int number) const { return QString::fromStdString(fixture->state.TextTable[number]); }
+    QString settingsFile() const { return QString::fromStdString(readAll(fixture->dir.path() / "Mosaic.xml")); }
+
+private Q_SLOTS:
+    void init()
+    {
+        fixture = std::make_unique<UiFixture>();
+        reaper = std::make_unique<ChildReaper>();
+        launcher = std::make_unique<SystemProgramLauncher>(*reaper);
+        services = std::make_unique<MainWindowServices>(*launcher);
+    }
+
+    void cleanup()
+    {
+        const QStringList problems = fixture->problems();
+        openConf.reset();
+        newProject.reset();
+        window.reset();
+        stepDialogs.clear();
+        steps = StepWindows{};
+        fixture.reset();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    void layoutIsTheBirchLayout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("Btn_Info") << "Btn_Info" << QRect(516, 8, 50, 50);
+        QTest::newRow("Btn_Opz") << "Btn_Opz" << QRect(574, 8, 50, 50);
+        QTest::newRow("Btn_Close") << "Btn_Close" << QRect(632, 8, 50, 50);
+        QTest::newRow("Shape2") << "Shape2" << QRect(80, 70, 428, 36);
+        QTest::newRow("Btn_New") << "Btn_New" << QRect(80, 112, 170, 36);
+        QTest::newRow("Btn_Open") << "Btn_Open" << QRect(258, 112, 170, 36);
+        QTest::newRow("Btn_Prm_Gen") << "Btn_Prm_Gen" << QRect(80, 156, 170, 36);
+        QTest::newRow("Btn_NMEA0183_Access") << "Btn_NMEA0183_Access" << QRect(80, 200, 170, 36);
+        QTest::newRow("Btn_CreateBin") << "Btn_CreateBin" << QRect(80, 244, 170, 36);
+        QTest::newRow("Shape1") << "Shape1" << QRect(10, 295, 674, 1);
+    }
+
+    void layoutIsTheBirchLayout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        create();
+        const auto* control = window->findChild<QWidget*>(name);
+        QVERIFY(control != nullptr);
+        QCOMPARE(control->geometry(), geometry);
+        QVERIFY(control->isVisible());
+    }
+
+    void windowIsFixedWithHeadingLabelsAndHiddenSiblings()
+    {
+        create();
+        QCOMPARE(window->size(), QSize(694, 396));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QVERIFY(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Velmora - Configurator Birchcfg - NMEA 0183 / Modbus Slave "));
+        QCOMPARE(child<QLabel>("L_SW_Code")->text(), QStringLiteral("Birchcfg"));
+        QCOMPARE(child<QLabel>("L_SW_Code")->pos(), QPoint(16, 8));
+        QCOMPARE(child<QLabel>("L_SW_Desc")->text(), QStringLiteral("NMEA 0183 / Modbus Slave - Converter"));
+        QCOMPARE(child<QLabel>("L_SW_Desc")->pos(), QPoint(16, 42));
+        QCOMPARE(child<QLabel>("L_Velmora")->pos(), QPoint(565, 260));
+        QCOMPARE(child<QLabel>("L_Velmora")->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(child<QLabel>("L_Name_Conf")->pos(), QPoint(87, 75));
+        QCOMPARE(child<QLabel>("L_Name_Conf_L2")->pos(), QPoint(87, 88));
+        for (int step = 1; step <= 8; ++step) {
+            const auto* label = child<QLabel>(qPrintable(QStringLiteral("L_Step_%1").arg(step)));
+            QCOMPARE(label->text(), QStringLiteral("Step %1").arg(step));
+            QCOMPARE(label->isVisible(), step <= 4);
+            if (step <= 4)
+                QCOMPARE(label->pos(), QPoint(16, 84 + 44 * step));
+        }
+        for (const char* sibling : {"Btn_PROFINET_XML", "Btn_PROFINET_Map", "Btn_MQTT_Set_Topic",
+                                    "Btn_EtherCAT_Set_Access", "Btn_EtherCAT_ESI_File"})
+            QVERIFY(!child<QPushButton>(sibling)->isVisible());
+        QVERIFY(!child<QLabel>("LL_Update")->isVisible());
+        QVERIFY(!child<QPushButton>("Btn_Info")->icon().isNull());
+    }
+
+    void setLangWritesEveryCaptionAndHint()
+    {
+        create();
+        QCOMPARE(child<QLabel>("L_Begin")->text(), QStringLiteral("Begin"));
+        const struct {
+            const char* button;
+            int caption;
+            int hint;
+        } expected[] = {{"Btn_New", 15, 22},
+                        {"Btn_Open", 16, 23},
+                        {"Btn_CreateBin", 17, 26},
+                        {"Btn_Prm_Gen", 20, 24},
+                        {"Btn_NMEA0183_Access", 21, 25},
+                        {"Btn_PROFINET_XML", 27, 28},
+                        {"Btn_PROFINET_Map", 29, 30},
+                        {"Btn_MQTT_Set_Topic", 32, 33},
+                        {"Btn_EtherCAT_Set_Access", 34, 35},
+                        {"Btn_EtherCAT_ESI_File", 36, 37}};
+        for (int number = 0; number < 38; ++number)
+            fixture->state.TextTable.set(number, "T" + std::to_string(number));
+        window->Change_Language();
+        for (const auto& entry : expected) {
+            QCOMPARE(child<QPushButton>(entry.button)->text(), text(entry.caption));
+            QCOMPARE(child<QPushButton>(entry.button)->toolTip(), text(entry.hint));
+        }
+        QCOMPARE(child<QPushButton>("Btn_Info")->toolTip(), QStringLiteral("T12"));
+        QCOMPARE(child<QPushButton>("Btn_Opz")->toolTip(), QStringLiteral("T13"));
+        QCOMPARE(child<QPushButton>("Btn_Close")->toolTip(), QStringLiteral("T14"));
+        QCOMPARE(child<QLabel>("L_Begin")->text(), QStringLiteral("T0"));
+        QCOMPARE(child<QLabel>("L_Step_8")->text(), QStringLiteral("T8"));
+        QCOMPARE(child<QLabel>("L_Name_Conf")->text(), QStringLiteral("T9"));
+        QCOMPARE(child<QLabel>("L_Name_Conf_L2")->text(), QStringLiteral("T10"));
+    }
+
+    void everyProjectStepNeedsAProject()
+    {
+        create();
+        for (const char* step : {"Btn_Prm_Gen", "Btn_NMEA0183_Access", "Btn_CreateBin"}) {
+            fixture->prompter.answer(Prompter::Answer::Ok);
+            click(step);
+            QVERIFY(!fixture->prompter.prompts.isEmpty());
+            QCOMPARE(fixture->prompter.prompts.last().kind, Prompter::Kind::Error);
+            QCOMPARE(fixture->prompter.prompts.last().text, QStringLiteral("Error! Project not Valid"));
+            QCOMPARE(fixture->prompter.prompts.last().buttons, Prompter::Buttons::Ok);
+        }
+        // The sibling profiles' steps are hidden here, yet guarded the same way.
+        for (const char* step : {"Btn_PROFINET_XML", "Btn_PROFINET_Map", "Btn_MQTT_Set_Topic",
+                                 "Btn_EtherCAT_Set_Access", "Btn_EtherCAT_ESI_File"}) {
+            fixture->prompter.answer(Prompter::Answer::Ok);
+            child<QPushButton>(step)->click();
+            QCOMPARE(fixture->prompter.prompts.last().text, QStringLiteral("Error! Project not Valid"));
+        }
+        QCOMPARE(fixture->prompter.prompts.size(), 8);
+        QVERIFY(fixture->runner.shown.isEmpty());
+    }
+
+    void projectStepsOpenTheirWindowsWithAProject()
+    {
+        create();
+        fixture->openProject("Ship");
+        for (int i = 0; i < 3; ++i)
+            fixture->runner.then(accept);
+        click("Btn_Prm_Gen");
+        click("Btn_NMEA0183_Access");
+        click("Btn_CreateBin");
+        QCOMPARE(fixture->runner.shown, (QList<QDialog*>{steps.parGen, steps.nmeaAccess2, steps.update}));
+        QVERIFY(fixture->prompter.prompts.isEmpty());
+    }
+
+    void informationAndOptionsWorkWithoutProject()
+    {
+        create();
+        fixture->runner.then(accept);
+        click("Btn_Info");
+        QCOMPARE(fixture->runner.shown, QList<QDialog*>{steps.about});
+
+        // Options cancelled: nothing is stored.
+        fixture->runner.then([](QDialog& dialog) { dialog.reject(); });
+        click("Btn_Opz");
+        QVERIFY(!std::filesystem::exists(fixture->dir.path() / "Mosaic.xml"));
+
+        // Options confirmed with both internet flags: stored and the check scheduled.
+        fixture->runner.then([this](QDialog& dialog) {
+            fixture->state.EnableInternet = true;
+            fixture->state.EnableUpdateCheck = true;
+            dialog.accept();
+        });
+        click("Btn_Opz");
+        QVERIFY(settingsFile().contains(QStringLiteral("<enable_update>1</enable_update>")));
+        QVERIFY(window->Timer_Update().isActive());
+        QVERIFY(fixture->prompter.prompts.isEmpty());
+    }
+
+    void newProjectBecomesActiveAndIsRemembered()
+    {
+        create();
+        fixture->runner.then([](QDialog& dialog) {
+            QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("E_New_Proj")), QStringLiteral("Harbour"));
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Btn_OK")), Qt::LeftButton);
+        });
+        click("Btn_New");
+        QCOMPARE(child<QLabel>("L_Name_Conf")->text(), text(11));
+        QCOMPARE(child<QLabel>("L_Name_Conf_L2")->text(), QStringLiteral("Harbour"));
+        QVERIFY(std::filesystem::is_directory(fixture->state.ProjectsDir / "Harbour" / "bin"));
+
+        fixture->runner.then(accept);
+        click("Btn_Prm_Gen");
+        click("Btn_Close");
+        QVERIFY(!window->isVisible());
+        QVERIFY(settingsFile().contains(QStringLiteral("<projectname>Harbour</projectname>")));
+    }
+
+    void openWithEmptyListLeavesNoProjectActive()
+    {
+        create();
+        fixture->openProject("Ship");
+        std::filesystem::remove_all(fixture->state.ProjectsDir / "Ship");
+        fixture->runner.then([](QDialog& dialog) {
+            QCOMPARE(dialog.findChild<QListWidget*>(QStringLiteral("ListBox1"))->count(), 0);
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Btn_OK")), Qt::LeftButton);
+        });
+        click("Btn_Open");
+        QVERIFY(!fixture->state.projectActive());
+        QCOMPARE(fixture->state.ProjectName, std::string());
+        QCOMPARE(child<QLabel>("L_Name_Conf")->text(), text(9));
+        QCOMPARE(child<QLabel>("L_Name_Conf_L2")->text(), text(10));
+    }
+
+    void openMakesTheChosenProjectActive()
+    {
+        std::filesystem::create_directories(fixture->state.ProjectsDir / "Alpha");
+        std::filesystem::create_directories(fixture->state.ProjectsDir / "beta");
+        create();
+        fixture->runner.then([](QDialog& dialog) {
+            auto* list = dialog.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        click("Btn_Open");
+        QCOMPARE(fixture->state.ProjectName, std::string("beta"));
+        QCOMPARE(fixture->state.ProjectDir, fixture->state.ProjectsDir / "beta");
+        QCOMPARE(fixture->state.NmeaAccessFile, fixture->state.ProjectsDir / "beta" / "NMEA_0183_Set_Access.xml");
+        QCOMPARE(child<QLabel>("L_Name_Conf_L2")->text(), QStringLiteral("beta"));
+
+        // Cancel changes nothing.
+        fixture->runner.then([](QDialog& dialog) { dialog.reject(); });
+        click("Btn_Open");
+        QCOMPARE(fixture->state.ProjectName, std::string("beta"));
+    }
+
+    void rememberedProjectIsRestored()
+    {
+        std::filesystem::create_directories(fixture->state.ProjectsDir / "Ship");
+        writeFixture(fixture->dir.path() / "Mosaic.xml",
+                     "<Conf_Settings><lastproj><projectname>Ship</projectname></lastproj></Conf_Settings>");
+        create();
+        QCOMPARE(fixture->state.ProjectDir, fixture->state.ProjectsDir / "Ship");
+        QCOMPARE(child<QLabel>("L_Name_Conf")->text(), QStringLiteral("Opened Configuration of the Converter : "));
+        QCOMPARE(child<QLabel>("L_Name_Conf_L2")->text(), QStringLiteral("Ship"));
+    }
+
+    void rememberedProjectWhoseFolderIsGone()
+    {
+        writeFixture(fixture->dir.path() / "Mosaic.xml",
+                     "<Conf_Settings><lastproj><projectname>Gone</projectname></lastproj></Conf_Settings>");
+        create();
+        QCOMPARE(child<QLabel>("L_Name_Conf")->text(), QStringLiteral("None Configuration Opened "));
+        QCOMPARE(child<QLabel>("L_Name_Conf_L2")->text(),
+                 QStringLiteral("Use Step1 to open or create new configuration"));
+
+        writeFixture(fixture->state.LanguageDir / "Italiano.lng",
+                     "STR9 = Nessuna configurazione aperta\r\nSTR10 = Usare il passo 1\r\n");
+        QVERIFY(!Switch_Language(fixture->state, "Italiano").has_value());
+        window->Change_Language();
+        QCOMPARE(child<QLabel>("L_Name_Conf")->text(), QStringLiteral("Nessuna configurazione aperta"));
+        QCOMPARE(child<QLabel>("L_Name_Conf_L2")->text(), QStringLiteral("Usare il passo 1"));
+
+        fixture->prompter.answer(Prompter::Answer::Ok);
+        click("Btn_Prm_Gen");
+        QCOMPARE(fixture->prompter.prompts.last().text, text(18));
+
+        window->close();
+        QVERIFY(settingsFile().contains(QStringLiteral("<projectname>Gone</projectname>")));
+    }
+
+    void damagedSettingsFileIsToldOnce()
+    {
+        writeFixture(fixture->dir.path() / "Mosaic.xml", "<Conf_Settings><lastproj>");
+        fixture->prompter.answer(Prompter::Answer::Ok);
+        create();
+        QCOMPARE(fixture->prompter.prompts.size(), 1);
+        QCOMPARE(fixture->prompter.prompts.first().kind, Prompter::Kind::Error);
+        QVERIFY(fixture->prompter.prompts.first().text.contains(QStringLiteral("Mosaic.xml")));
+        QVERIFY(fixture->state.NMEA0183.has_value());
+    }
+
+    void settingsThatCannotBeWrittenAreToldAndTheWindowClosesAnyway()
+    {
+        FailingFileWriter failing("disk full");
+        UiContext context{fixture->state, fixture->prompter, fixture->urlOpener, fixture->runner, failing};
+        TFMosaicFirmWare failingWindow(context, *services);
+        failingWindow.FormCreate(fixture->dir.path());
+        failingWindow.show();
+        fixture->prompter.answer(Prompter::Answer::Ok);
+        QVERIFY(failingWindow.close());
+        QVERIFY(!failingWindow.isVisible());
+        QCOMPARE(fixture->prompter.prompts.size(), 1);
+        QVERIFY(fixture->prompter.prompts.first().text.contains(QStringLiteral("disk full")));
+    }
+
+    void changeLanguageFollowsCreationOrder()
+    {
+        create();
+        QStringList log;
+        LanguageLog first(log, QStringLiteral("TFNew_Project"));
+        LanguageLog second(log, QStringLiteral("TFOpenConf"));
+        LanguageLog third(log, QStringLiteral("TFSoftOptions"));
+        window->registerLanguageAware(first);
+        window->registerLanguageAware(second);
+        window->registerLanguageAware(third);
+        fixture->state.TextTable.set(0, "Inizio");
+        window->Change_Language();
+        QCOMPARE(child<QLabel>("L_Begin")->text(), QStringLiteral("Inizio"));
+        QCOMPARE(log, (QStringList{QStringLiteral("TFNew_Project"), QStringLiteral("TFOpenConf"),
+                                   QStringLiteral("TFSoftOptions")}));
+    }
+
+    void linksGoThroughTheUrlOpener()
+    {
+        services->newerVersionAvailable = [] { return true; };
+        create();
+        QTest::mouseClick(child<QLabel>("L_Velmora"), Qt::LeftButton);
+        QCOMPARE(fixture->urlOpener.opened.size(), 1);
+        QCOMPARE(fixture->urlOpener.opened.first().query(), QStringLiteral("frompg=Birchcfg"));
+        QCOMPARE(fixture->urlOpener.opened.first().host(), QUrl(QStringLiteral(BIRCH_HOME_URL)).host());
+
+        window->Timer_UpdateTimer();
+        QTRY_VERIFY(child<QLabel>("LL_Update")->isVisible());
+        auto* link = child<QLabel>("LL_Update");
+        const QRegularExpressionMatch href =
+            QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).match(link->text());
+        QVERIFY(href.hasMatch());
+        Q_EMIT link->linkActivated(href.captured(1));
+        QCOMPARE(fixture->urlOpener.opened.size(), 2);
+        QCOMPARE(fixture->urlOpener.opened.last().toString(),
+                 QStringLiteral(BIRCH_DOWNLOAD_URL) + QStringLiteral("#Birchdev"));
+    }
+
+    void timerRunsOnlyWithBothFlags_data()
+    {
+        QTest::addColumn<bool>("internet");
+        QTest::addColumn<bool>("update");
+        QTest::newRow("both") << true << true;
+        QTest::newRow("internet only") << true << false;
+        QTest::newRow("update only") << false << true;
+        QTest::newRow("neither") << false << false;
+    }
+
+    void timerRunsOnlyWithBothFlags()
+    {
+        QFETCH(bool, internet);
+        QFETCH(bool, update);
+        writeFixture(fixture->dir.path() / "Mosaic.xml",
+                     std::string("<Conf_Settings><lastinternet><enable_internet>") + (internet ? "1" : "0") +
+                         "</enable_internet><enable_update>" + (update ? "1" : "0") +
+                         "</enable_update></lastinternet></Conf_Settings>");
+        create();
+        QCOMPARE(window->Timer_Update().isActive(), internet && update);
+        QCOMPARE(window->Timer_Update().interval(), 60000);
+    }
+
+    void periodicCheckShowsAndHidesTheLink()
+    {
+        std::atomic<bool> newer{true};
+        std::atomic<int> calls{0};
+        services->newerVersionAvailable = [&] {
+            ++calls;
+            return newer.load();
+        };
+        fixture->state.EnableInternet = true;
+        writeFixture(fixture->dir.path() / "Mosaic.xml",
+                     "<Conf_Settings><lastinternet><enable_internet>1</enable_internet><enable_update>1</enable_update>"
+                     "</lastinternet></Conf_Settings>");
+        create();
+        auto* link = child<QLabel>("LL_Update");
+
+        window->Timer_UpdateTimer();
+        QVERIFY(!window->Timer_Update().isActive()); // not re-armed while the query runs
+        QTRY_COMPARE(window->Timer_Update().interval(), 7200000);
+        QVERIFY(window->Timer_Update().isActive());
+        QVERIFY(link->isVisible());
+        QVERIFY(link->text().contains(QStringLiteral("New Version Available. Click Here for more Details")));
+
+        newer = false;
+        window->Timer_UpdateTimer();
+        QTRY_VERIFY(!link->isVisible());
+        QTRY_VERIFY(window->Timer_Update().isActive());
+        QCOMPARE(calls.load(), 2);
+    }
+
+    void aQueryThatThrowsCountsAsNoNewerVersion()
+    {
+        services->newerVersionAvailable = []() -> bool { throw std::runtime_error("no network"); };
+        create();
+        window->Timer_UpdateTimer();
+        QTRY_COMPARE(window->Timer_Update().interval(), 7200000);
+        QVERIFY(!child<QLabel>("LL_Update")->isVisible());
+        QVERIFY(!window->Timer_Update().isActive()); // flags off: no re-arming
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

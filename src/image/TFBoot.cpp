@@ -4,6 +4,7 @@
 #include "common/IpAddress.h"
 #include "image/UpdateDescription.h"
 #include "lang/ExtraTextNumbers.h"
+#include "widgets/ModalWaitDialog.h"
 #include "widgets/QtText.h"
 
 #include <QCheckBox>
@@ -14,7 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -287,13 +287,7 @@ void TFBoot::update_ComPort()
 
 bool TFBoot::Send_Ping()
 {
-    QProgressDialog wait(qs(context_.state.Extra[ext::kCheckingDevice]), QString(), 0, 0, this);
-    wait.setObjectName(QStringLiteral("PingWait"));
-    wait.setWindowTitle(windowTitle());
-    wait.setWindowModality(Qt::ApplicationModal);
-    wait.setCancelButton(nullptr);
-    wait.setMinimumDuration(0);
-    wait.show();
+    ModalWaitDialog wait(this, qs(context_.state.Extra[ext::kCheckingDevice]));
     return echo_.Send_Ping(addressText(), echoService_, [] { QCoreApplication::processEvents(); });
 }
 

@@ -1,7 +1,6 @@
 #include "widgets/EventLoopClock.h"
 
-#include <QEventLoop>
-#include <QTimer>
+#include "widgets/ModalWaitDialog.h"
 
 namespace birch {
 
@@ -12,9 +11,7 @@ std::chrono::milliseconds EventLoopClock::now()
 
 void EventLoopClock::sleep(std::chrono::milliseconds duration)
 {
-    QEventLoop loop;
-    QTimer::singleShot(duration, &loop, &QEventLoop::quit);
-    loop.exec();
+    ModalWaitDialog::processEventsFor(duration);
 }
 
 } // namespace birch

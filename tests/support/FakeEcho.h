@@ -4,6 +4,7 @@
 #include "platform/EchoTransport.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,6 +43,8 @@ public:
         if (unavailable)
             return *unavailable;
         requests.push_back({address, std::string(data)});
+        if (onSend)
+            onSend();
         sentAt_ = clock_.now();
         current_.reset();
         if (!script_.empty()) {
@@ -70,6 +73,7 @@ public:
     std::vector<Request> requests;
     std::optional<std::string> unavailable;
     int finished = 0;
+    std::function<void()> onSend; // runs with every request that goes out
 
 private:
     Clock& clock_;

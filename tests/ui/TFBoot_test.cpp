@@ -7,6 +7,7 @@
 #include "image/UpdateDescription.h"
 #include "lang/ExtraTextNumbers.h"
 #include "widgets/EventLoopClock.h"
+#include "widgets/ModalWaitDialog.h"
 #include "widgets/QtText.h"
 
 #include <QCheckBox>
@@ -286,6 +287,12 @@ void TFBootTest::wholeStepCompilesChecksWritesAndStarts()
     test::writeFixture(state.NmeaAccessFile, test::rulesXml({test::rule(), test::rule({{"Position", "9"}})}));
     h.transport.reply();
     h.transport.reply();
+    QStringList waitTexts;
+    h.transport.onSend = [&] {
+        for (auto* wait : h.boot.findChildren<birch::ModalWaitDialog*>())
+            if (wait->isVisible() && wait->isModal())
+                waitTexts << wait->findChild<QLabel*>()->text();
+    };
     h.fixture.runner.then([&](QDialog& dialog) {
         QCOMPARE(h.boot.Form_Type, 1);
         h.typeAddress({"127", "0", "0", "1"});
@@ -302,6 +309,7 @@ void TFBootTest::wholeStepCompilesChecksWritesAndStarts()
     QCOMPARE(image.size(), std::size_t(3584));
     QCOMPARE(int(image[0x25C]), 2);
     QCOMPARE(h.transport.requests.size(), std::size_t(2));
+    QCOMPARE(waitTexts, QStringList(2, h.extra(birch::ext::kCheckingDevice)));
     QCOMPARE(h.transport.requests[0].address, (birch::Ipv4Address{127, 0, 0, 1}));
     birch::UpdateRequest expected{"127.0.0.1", 2, false, state.MasterDir, state.ProjectDir};
     QCOMPARE(test::readAll(h.description()), birch::Compile_XML_Parameter(expected));

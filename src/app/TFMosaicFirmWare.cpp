@@ -6,6 +6,8 @@
 #include "app/TFNew_Project.h"
 #include "app/TFOpenConf.h"
 #include "common/CommandLine.h"
+#include "image/TFBoot.h"
+#include "image/TFUpdateDevice.h"
 #include "lang/ExtraTextNumbers.h"
 #include "options/MakerAddresses.h"
 #include "widgets/ModalWaitDialog.h"
@@ -311,7 +313,8 @@ void TFMosaicFirmWare::Open_Project()
 
 void TFMosaicFirmWare::Update_Device()
 {
-    runStepWindow(windows_.update);
+    if (windows_.update != nullptr)
+        birch::Update_Device(context_, *windows_.update, this);
 }
 
 void TFMosaicFirmWare::Apply_Timer_Rule()

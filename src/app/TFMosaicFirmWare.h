@@ -28,17 +28,18 @@ namespace birch {
 
 class TFNew_Project;
 class TFOpenConf;
+class TFBoot;
 
 // The windows the steps open, created after the main window; a step whose window is not set
 // opens nothing.
 struct StepWindows {
     TFNew_Project* newProject = nullptr;
     TFOpenConf* openConf = nullptr;
-    QDialog* about = nullptr;         // TFAbout
-    QDialog* options = nullptr;       // TFSoftOptions
-    QDialog* parGen = nullptr;        // TFParGen
-    QDialog* nmeaAccess2 = nullptr;   // TFNMEA_0183_Set_Access2
-    QDialog* update = nullptr;        // TFBoot
+    QDialog* about = nullptr;       // TFAbout
+    QDialog* options = nullptr;     // TFSoftOptions
+    QDialog* parGen = nullptr;      // TFParGen
+    QDialog* nmeaAccess2 = nullptr; // TFNMEA_0183_Set_Access2
+    TFBoot* update = nullptr;
     QDialog* mqttSetTopic = nullptr;  // TFMQTT_Set_Topic
     QDialog* etherCatSlave = nullptr; // TFEtherCATSlave
 };

@@ -3,6 +3,7 @@
 #include "app/TFMosaicFirmWare.h"
 #include "app/TFNew_Project.h"
 #include "app/TFOpenConf.h"
+#include "image/TFBoot.h"
 #include "nmea/TFNMEA_0183_Set_Access2.h"
 #include "options/MakerAddresses.h"
 #include "options/TFAbout.h"
@@ -10,10 +11,13 @@
 #include "options/VersionCheck.h"
 #include "params/TFParGen.h"
 #include "platform/ChildReaper.h"
+#include "platform/ComPortLister.h"
 #include "platform/CurlGlobal.h"
 #include "platform/CurlHttpClient.h"
+#include "platform/EchoTransport.h"
 #include "platform/ExecutableDir.h"
 #include "platform/ProgramLauncher.h"
+#include "widgets/EventLoopClock.h"
 #include "widgets/ModalRunner.h"
 #include "widgets/Prompter.h"
 #include "widgets/UrlOpener.h"
@@ -55,6 +59,11 @@ int main(int argc, char* argv[])
         context, [&mainWindow] { mainWindow.Change_Language(); }, newerVersionAvailable, &mainWindow);
     birch::TFAbout about(context, &mainWindow);
     birch::TFParGen parGen(context, &mainWindow);
+    const auto echoTransport = birch::makeSystemEchoTransport();
+    birch::EventLoopClock echoClock;
+    birch::SystemComPortLister comPorts;
+    // The main window starts the updater, so its busy flag and its wait apply.
+    birch::TFBoot boot(context, birch::EchoService{*echoTransport, echoClock}, comPorts, mainWindow, &mainWindow);
     birch::TFNMEA_0183_Set_Access2 nmeaAccess2(context, &mainWindow);
 
     birch::StepWindows windows;
@@ -63,12 +72,14 @@ int main(int argc, char* argv[])
     windows.options = &options;
     windows.about = &about;
     windows.parGen = &parGen;
+    windows.update = &boot;
     windows.nmeaAccess2 = &nmeaAccess2;
     mainWindow.setStepWindows(windows);
     mainWindow.registerLanguageAware(newProject);
     mainWindow.registerLanguageAware(openConf);
     mainWindow.registerLanguageAware(options);
     mainWindow.registerLanguageAware(parGen);
+    mainWindow.registerLanguageAware(boot);
     mainWindow.registerLanguageAware(nmeaAccess2);
 
     mainWindow.show();

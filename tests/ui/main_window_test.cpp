@@ -1,11 +1,14 @@
 #include "app/TFMosaicFirmWare.h"
 #include "app/TFNew_Project.h"
 #include "app/TFOpenConf.h"
+#include "image/TFBoot.h"
 #include "lang/ExtraTextNumbers.h"
 #include "lang/Language.h"
 #include "platform/ChildReaper.h"
 #include "platform/ProgramLauncher.h"
 
+#include "FakeComPortLister.h"
+#include "FakeEcho.h"
 #include "UiFixture.h"
 
 #include <QDialog>
@@ -55,6 +58,10 @@ private:
     std::unique_ptr<TFMosaicFirmWare> window;
     std::unique_ptr<TFNew_Project> newProject;
     std::unique_ptr<TFOpenConf> openConf;
+    test::VirtualClock echoClock;
+    test::FakeEchoTransport echoTransport{echoClock};
+    test::FakeComPortLister comPorts;
+    std::unique_ptr<TFBoot> boot;
     std::vector<std::unique_ptr<QDialog>> stepDialogs;
     StepWindows steps;
 
@@ -78,7 +85,9 @@ private:
         steps.options = stepDialog("TFSoftOptions");
         steps.parGen = stepDialog("TFParGen");
         steps.nmeaAccess2 = stepDialog("TFNMEA_0183_Set_Access2");
-        steps.update = stepDialog("TFBoot");
+        boot = std::make_unique<TFBoot>(fixture->context, EchoService{echoTransport, echoClock}, comPorts, *window,
+                                        window.get());
+        steps.update = boot.get();
         window->setStepWindows(steps);
         window->show();
     }
@@ -107,6 +116,7 @@ private Q_SLOTS:
     void cleanup()
     {
         const QStringList problems = fixture->problems();
+        boot.reset();
         openConf.reset();
         newProject.reset();
         window.reset();
@@ -239,8 +249,10 @@ private Q_SLOTS:
         click("Btn_Prm_Gen");
         click("Btn_NMEA0183_Access");
         click("Btn_CreateBin");
-        QCOMPARE(fixture->runner.shown, (QList<QDialog*>{steps.parGen, steps.nmeaAccess2, steps.update}));
+        QCOMPARE(fixture->runner.shown, (QList<QDialog*>{steps.parGen, steps.nmeaAccess2, boot.get()}));
         QVERIFY(fixture->prompter.prompts.isEmpty());
+        // Update Device builds the image before its dialog opens.
+        QCOMPARE(std::filesystem::file_size(fixture->state.ProjectDir / "bin" / "bank.bin"), std::uintmax_t{3584});
     }
 
     void informationAndOptionsWorkWithoutProject()

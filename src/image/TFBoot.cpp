@@ -4,6 +4,7 @@
 #include "common/IpAddress.h"
 #include "image/UpdateDescription.h"
 #include "lang/ExtraTextNumbers.h"
+#include "widgets/HeadingPanel.h"
 #include "widgets/ModalWaitDialog.h"
 #include "widgets/QtText.h"
 
@@ -42,48 +43,19 @@ TFBoot::TFBoot(UiContext& context, EchoService echo, const ComPortLister& comPor
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    buildTitle();
+    P_Title = new HeadingPanel(qs(SoftwareCode), this);
     buildAddressPanel();
     buildSerialPanel();
     buildOptionsPanel();
     buildButtonPanel();
-    for (QFrame* frame : {P_Title, P_IP_Address, P_Serial, P_Options, P_Button})
+    layout->addWidget(P_Title);
+    for (QFrame* frame : {P_IP_Address, P_Serial, P_Options, P_Button})
         layout->addWidget(frame);
     P_IP_Address->hide();
     P_Serial->hide();
     P_Options->hide();
     setFixedWidth(kClientWidth);
     Set_Lang();
-}
-
-void TFBoot::buildTitle()
-{
-    P_Title = panel(this, "P_Title");
-    P_Title->setAutoFillBackground(true);
-    QPalette white = P_Title->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    P_Title->setPalette(white);
-    L_SW_Code = new QLabel(qs(SoftwareCode), P_Title);
-    L_SW_Code->setObjectName(QStringLiteral("L_SW_Code"));
-    QFont codeFont = L_SW_Code->font();
-    codeFont.setPointSizeF(codeFont.pointSizeF() * 2.2);
-    codeFont.setBold(true);
-    L_SW_Code->setFont(codeFont);
-    L_SW_Desc = new QLabel(P_Title);
-    L_SW_Desc->setObjectName(QStringLiteral("L_SW_Desc"));
-    QFont descFont = L_SW_Desc->font();
-    descFont.setBold(true);
-    L_SW_Desc->setFont(descFont);
-    for (QLabel* label : {L_SW_Code, L_SW_Desc}) {
-        QPalette grey = label->palette();
-        grey.setColor(QPalette::WindowText, Qt::gray);
-        label->setPalette(grey);
-    }
-    auto* layout = new QVBoxLayout(P_Title);
-    layout->setContentsMargins(12, 8, 12, 8);
-    layout->setSpacing(2);
-    layout->addWidget(L_SW_Code);
-    layout->addWidget(L_SW_Desc);
 }
 
 void TFBoot::buildAddressPanel()
@@ -178,15 +150,15 @@ void TFBoot::Set_Lang()
     switch (Form_Type) {
     case 0:
         setWindowTitle(qs(text[800]));
-        L_SW_Desc->setText(qs(text[801]));
+        P_Title->setDescription(qs(text[801]));
         break;
     case 1:
         setWindowTitle(qs(text[802]));
-        L_SW_Desc->setText(qs(text[803]));
+        P_Title->setDescription(qs(text[803]));
         break;
     case 2:
         setWindowTitle(qs(text[804]));
-        L_SW_Desc->setText(qs(text[805]));
+        P_Title->setDescription(qs(text[805]));
         break;
     default:
         break;
@@ -220,7 +192,6 @@ void TFBoot::showEvent(QShowEvent* event)
 void TFBoot::FormShow()
 {
     Set_Lang();
-    L_SW_Code->setText(qs(SoftwareCode));
     P_IP_Address->hide();
     P_Serial->hide();
     P_Options->hide();

@@ -21,6 +21,8 @@ class QToolButton;
 
 namespace birch {
 
+class HeadingPanel;
+
 // The device update dialog: asks for the device's address and what to send, checks that the
 // device answers, writes the updater's description file and starts the updater.
 class TFBoot : public QDialog, public LanguageAware {
@@ -46,7 +48,6 @@ protected:
 
 private:
     void FormShow();
-    void buildTitle();
     void buildAddressPanel();
     void buildSerialPanel();
     void buildOptionsPanel();
@@ -63,9 +64,7 @@ private:
     EchoCheck echo_;
     bool busy_ = false;
 
-    QFrame* P_Title;
-    QLabel* L_SW_Code;
-    QLabel* L_SW_Desc;
+    HeadingPanel* P_Title;
     QFrame* P_IP_Address;
     QLabel* L_IP_Address;
     std::array<QLineEdit*, 4> E_IP;

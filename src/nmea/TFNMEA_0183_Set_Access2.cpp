@@ -9,13 +9,12 @@
 #include "nmea/RuleValidation.h"
 #include "nmea/SerialChannels.h"
 #include "widgets/GridView.h"
+#include "widgets/HeadingPanel.h"
 #include "widgets/QtText.h"
 
-#include <QFont>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -49,11 +48,10 @@ QStringList toQStringList(const std::vector<std::string>& items)
 } // namespace
 
 TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(UiContext& context, QWidget* parent)
-    : QDialog(parent), context_(context), P_Title(new QWidget(this)), L_SW_Code(new QLabel(P_Title)),
-      L_SW_Desc(new QLabel(P_Title)), P_Button(new QWidget(this)), Btn_OK(new QPushButton(P_Button)),
-      Btn_Cancel(new QPushButton(P_Button)), Btn_DelRow(new QPushButton(P_Button)),
-      Btn_InsRow(new QPushButton(P_Button)), Btn_CopyRow(new QPushButton(P_Button)),
-      Btn_PasteRow(new QPushButton(P_Button)),
+    : QDialog(parent), context_(context), P_Title(new HeadingPanel(qs(SoftwareCode), this)),
+      P_Button(new QWidget(this)), Btn_OK(new QPushButton(P_Button)), Btn_Cancel(new QPushButton(P_Button)),
+      Btn_DelRow(new QPushButton(P_Button)), Btn_InsRow(new QPushButton(P_Button)),
+      Btn_CopyRow(new QPushButton(P_Button)), Btn_PasteRow(new QPushButton(P_Button)),
       ASG(new GridView(context.state, static_cast<int>(kRuleRows) + 1, RuleColumn::Count, this)),
       rowButtons_(*ASG, context.state, context.prompter, RowFamily::CheckBox), Enable_Serial(kAllSerialChannels),
       serialChannels_(birch::SerialChannel_SL(kAllSerialChannels))
@@ -66,19 +64,6 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(UiContext& context, QWidget* pa
     Btn_InsRow->setObjectName(QStringLiteral("Btn_InsRow"));
     Btn_CopyRow->setObjectName(QStringLiteral("Btn_CopyRow"));
     Btn_PasteRow->setObjectName(QStringLiteral("Btn_PasteRow"));
-
-    QFont codeFont = L_SW_Code->font();
-    codeFont.setPointSizeF(codeFont.pointSizeF() * 1.6);
-    codeFont.setBold(true);
-    L_SW_Code->setFont(codeFont);
-    L_SW_Code->setText(qs(SoftwareCode));
-    QFont descFont = L_SW_Desc->font();
-    descFont.setBold(true);
-    L_SW_Desc->setFont(descFont);
-    auto* title = new QHBoxLayout(P_Title);
-    title->addWidget(L_SW_Code);
-    title->addSpacing(24);
-    title->addWidget(L_SW_Desc, 1);
 
     auto* buttons = new QHBoxLayout(P_Button);
     buttons->setContentsMargins(0, 0, 0, 0);
@@ -93,10 +78,16 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(UiContext& context, QWidget* pa
     for (QPushButton* button : {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow})
         button->setAutoDefault(false);
 
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(10, 8, 10, 10);
+    body->addWidget(ASG, 1);
+    body->addWidget(P_Button);
+
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(P_Title);
-    layout->addWidget(ASG, 1);
-    layout->addWidget(P_Button);
+    layout->addLayout(body, 1);
 
     buildTable();
 
@@ -144,7 +135,7 @@ void TFNMEA_0183_Set_Access2::Set_Lang()
 {
     const TextList& texts = context_.state.TextTable;
     setWindowTitle(qs(texts[1000]));
-    L_SW_Desc->setText(qs(texts[1001]));
+    P_Title->setDescription(qs(texts[1001]));
     Btn_OK->setText(qs(texts[1002]));
     Btn_Cancel->setText(qs(texts[1003]));
     Btn_DelRow->setText(qs(texts[1004]));

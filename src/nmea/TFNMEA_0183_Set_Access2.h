@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-class QLabel;
 class QPushButton;
 class QShowEvent;
 class QWidget;
@@ -18,6 +17,7 @@ namespace birch {
 
 class Catalog;
 class GridView;
+class HeadingPanel;
 
 // Step 3, "NMEA 0183 Access": the table of up to 100 sentence rules of the active project.
 // Every showing starts from the rule file on disk; OK validates and writes it.
@@ -49,9 +49,7 @@ private:
     void onPasteRow();
 
     UiContext& context_;
-    QWidget* P_Title;
-    QLabel* L_SW_Code;
-    QLabel* L_SW_Desc;
+    HeadingPanel* P_Title;
     QWidget* P_Button;
     QPushButton* Btn_OK;
     QPushButton* Btn_Cancel;

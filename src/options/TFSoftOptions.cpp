@@ -7,13 +7,13 @@
 #include "options/LanguageList.h"
 #include "options/MakerAddresses.h"
 #include "widgets/ClickableLabel.h"
+#include "widgets/HeadingPanel.h"
 #include "widgets/ModalWait.h"
 #include "widgets/OpenAddress.h"
 #include "widgets/QtText.h"
 
 #include <QCheckBox>
 #include <QFont>
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,39 +37,6 @@ template <typename Widget> Widget* named(Widget* widget, const QString& name)
     return widget;
 }
 
-// The heading: software code large, description bold, both grey on white.
-QWidget* makeHeading(QWidget* parent, QLabel*& code, QLabel*& description)
-{
-    auto* panel = named(new QWidget(parent), QStringLiteral("P_Heading"));
-    panel->setAutoFillBackground(true);
-    QPalette background = panel->palette();
-    background.setColor(QPalette::Window, Qt::white);
-    panel->setPalette(background);
-
-    code = named(new QLabel(panel), QStringLiteral("L_SW_Code"));
-    description = named(new QLabel(panel), QStringLiteral("L_SW_Desc"));
-    for (QLabel* label : {code, description}) {
-        label->setTextFormat(Qt::PlainText);
-        QPalette grey = label->palette();
-        grey.setColor(QPalette::WindowText, QColor(0x70, 0x70, 0x70));
-        label->setPalette(grey);
-    }
-    QFont large = code->font();
-    large.setPointSizeF(large.pointSizeF() * 1.6);
-    large.setBold(true);
-    code->setFont(large);
-    QFont bold = description->font();
-    bold.setBold(true);
-    description->setFont(bold);
-
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(12, 6, 12, 6);
-    layout->setSpacing(0);
-    layout->addWidget(code);
-    layout->addWidget(description);
-    return panel;
-}
-
 } // namespace
 
 TFSoftOptions::TFSoftOptions(UiContext& context, std::function<void()> changeLanguage,
@@ -79,8 +46,7 @@ TFSoftOptions::TFSoftOptions(UiContext& context, std::function<void()> changeLan
 {
     setObjectName(QStringLiteral("TFSoftOptions"));
 
-    QWidget* heading = makeHeading(this, L_SW_Code, L_SW_Desc);
-    L_SW_Code->setText(qs(SoftwareCode));
+    heading_ = new HeadingPanel(qs(SoftwareCode), this);
 
     PC_Options = named(new QTabWidget(this), QStringLiteral("PC_Options"));
     TS_Language = makeLanguageTab();
@@ -106,15 +72,10 @@ TFSoftOptions::TFSoftOptions(UiContext& context, std::function<void()> changeLan
     body->addWidget(PC_Options, 1);
     body->addLayout(buttons);
 
-    auto* rule = new QFrame(this);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(heading);
-    layout->addWidget(rule);
+    layout->addWidget(heading_);
     layout->addLayout(body, 1);
 
     setFixedSize(509, 373);
@@ -237,7 +198,7 @@ void TFSoftOptions::Set_Lang()
 {
     const auto& text = context_.state.TextTable;
     setWindowTitle(qs(text[300]));
-    L_SW_Desc->setText(qs(text[301]));
+    heading_->setDescription(qs(text[301]));
     PC_Options->setTabText(PC_Options->indexOf(TS_Language), qs(text[302]));
     PC_Options->setTabText(PC_Options->indexOf(TS_Con_Options), qs(text[303]));
     PC_Options->setTabText(PC_Options->indexOf(TS_Soft_Settings), qs(text[319]));

@@ -21,6 +21,7 @@ class QWidget;
 namespace birch {
 
 class ClickableLabel;
+class HeadingPanel;
 
 // The options dialog: interface language, internet access and update check, table behaviours.
 // OK stores the choices in the state; the caller then saves the settings and sets its timer.
@@ -69,8 +70,7 @@ private:
     std::string Language_In_Use_;
     std::optional<bool> checkResult_; // the last on-demand check since the dialog opened
 
-    QLabel* L_SW_Code;
-    QLabel* L_SW_Desc;
+    HeadingPanel* heading_;
     QTabWidget* PC_Options;
     QWidget* TS_Language;
     QWidget* TS_Con_Options;

@@ -6,6 +6,7 @@
 #include "params/Controllo_Dati.h"
 #include "widgets/CollapsibleGroup.h"
 #include "widgets/CollapsibleGroupStack.h"
+#include "widgets/HeadingPanel.h"
 #include "widgets/QtText.h"
 
 #include <QApplication>
@@ -53,7 +54,7 @@ TFParGen::TFParGen(UiContext& context, QWidget* parent) : QDialog(parent), conte
     setObjectName(QStringLiteral("FParGen"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    Create_Title_Panel();
+    P_Title = new HeadingPanel(qs(SoftwareCode), this);
     CPG = new CollapsibleGroupStack(this);
     CPG->setObjectName(QStringLiteral("CPG"));
     Create_Ethernet_Connection();
@@ -75,7 +76,6 @@ TFParGen::TFParGen(UiContext& context, QWidget* parent) : QDialog(parent), conte
     layout->addWidget(CPG, 1);
     layout->addWidget(P_Buttons);
 
-    L_SW_Code->setText(qs(SoftwareCode));
     resize(kClientWidth, kClientHeight);
     for (CollapsibleGroup* group : allGroups_)
         group->hide();

@@ -24,6 +24,7 @@ namespace birch {
 
 class CollapsibleGroup;
 class CollapsibleGroupStack;
+class HeadingPanel;
 
 // Step 2, "Set Communication": the communication parameters as a stack of numbered,
 // collapsible groups whose choice and order depend on the device profile. Loads ParGen.xml
@@ -69,7 +70,6 @@ protected:
 
 private:
     // Creation, one operation per group.
-    void Create_Title_Panel();
     void Create_Button_Panel();
     void Create_Ethernet_Connection();
     void Create_Modbus_Slave();
@@ -125,9 +125,7 @@ private:
     int wheelRemainder_ = 0;                 // wheel angle not yet turned into lines
     QHash<QLineEdit*, QLineEdit*> nextByte_; // where a dot moves to; nullptr drops it
 
-    QWidget* P_Title = nullptr;
-    QLabel* L_SW_Code = nullptr;
-    QLabel* L_SW_Desc = nullptr;
+    HeadingPanel* P_Title = nullptr;
     CollapsibleGroupStack* CPG = nullptr;
     QWidget* P_Buttons = nullptr;
     QPushButton* Btn_OK = nullptr;

@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +15,6 @@
 #include <QRect>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
-#include <QVBoxLayout>
 
 namespace birch {
 
@@ -95,31 +93,6 @@ void digitsOnly(QLineEdit* edit)
 constexpr std::array<std::string_view, 3> kQoSList = {"0", "1", "2"};
 
 } // namespace
-
-void TFParGen::Create_Title_Panel()
-{
-    P_Title = new QWidget(this);
-    P_Title->setObjectName(QStringLiteral("P_Title"));
-    P_Title->setAutoFillBackground(true);
-    P_Title->setBackgroundRole(QPalette::Base);
-    L_SW_Code = new QLabel(P_Title);
-    L_SW_Code->setObjectName(QStringLiteral("L_SW_Code"));
-    QFont large = L_SW_Code->font();
-    large.setPointSizeF(large.pointSizeF() * 2.2);
-    large.setBold(true);
-    L_SW_Code->setFont(large);
-    QPalette grey = L_SW_Code->palette();
-    grey.setColor(QPalette::WindowText, Qt::gray);
-    grey.setColor(QPalette::Text, Qt::gray);
-    L_SW_Code->setPalette(grey);
-    L_SW_Desc = new QLabel(P_Title);
-    L_SW_Desc->setObjectName(QStringLiteral("L_SW_Desc"));
-    auto* layout = new QVBoxLayout(P_Title);
-    layout->setContentsMargins(16, 8, 16, 8);
-    layout->setSpacing(2);
-    layout->addWidget(L_SW_Code);
-    layout->addWidget(L_SW_Desc);
-}
 
 void TFParGen::Create_Button_Panel()
 {

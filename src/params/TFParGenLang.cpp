@@ -1,5 +1,7 @@
 #include "params/TFParGen.h"
 
+#include "widgets/HeadingPanel.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -41,7 +43,7 @@ void TFParGen::Set_Lang()
     };
 
     setWindowTitle(t(400));
-    L_SW_Desc->setText(t(401));
+    P_Title->setDescription(t(401));
     Btn_OK->setText(t(402));
     Btn_OK->setToolTip(t(404));
     Btn_Cancel->setText(t(403));

@@ -1,5 +1,6 @@
 #include "widgets/HeadingPanel.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QPalette>
 #include <QVBoxLayout>
@@ -7,32 +8,48 @@
 namespace birch {
 
 HeadingPanel::HeadingPanel(const QString& code, QWidget* parent)
-    : QFrame(parent), L_SW_Code(new QLabel(code, this)), L_SW_Desc(new QLabel(this))
+    : QFrame(parent), L_SW_Code(new QLabel(code)), L_SW_Desc(new QLabel)
 {
-    setObjectName(QStringLiteral("P_Heading"));
+    setObjectName(QStringLiteral("P_Title"));
+    // The band keeps its height when the dialog grows.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     L_SW_Code->setObjectName(QStringLiteral("L_SW_Code"));
     L_SW_Desc->setObjectName(QStringLiteral("L_SW_Desc"));
 
-    QPalette band = palette();
-    band.setColor(QPalette::Window, Qt::white);
-    band.setColor(QPalette::WindowText, Qt::gray);
-    setPalette(band);
-    setAutoFillBackground(true);
-    setFrameShape(QFrame::StyledPanel);
+    auto* band = new QWidget(this);
+    QPalette white = band->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    band->setPalette(white);
+    band->setAutoFillBackground(true);
 
-    QFont codeFont = L_SW_Code->font();
-    codeFont.setPointSizeF(codeFont.pointSizeF() * 1.6);
-    codeFont.setBold(true);
-    L_SW_Code->setFont(codeFont);
-    QFont descFont = L_SW_Desc->font();
-    descFont.setBold(true);
-    L_SW_Desc->setFont(descFont);
+    for (QLabel* label : {L_SW_Code, L_SW_Desc}) {
+        label->setTextFormat(Qt::PlainText);
+        QPalette grey = label->palette();
+        grey.setColor(QPalette::WindowText, Qt::gray);
+        label->setPalette(grey);
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+    }
+    QFont large = L_SW_Code->font();
+    large.setPointSizeF(large.pointSizeF() * 1.6);
+    L_SW_Code->setFont(large);
+
+    auto* labels = new QVBoxLayout(band);
+    labels->setContentsMargins(12, 6, 12, 6);
+    labels->setSpacing(0);
+    labels->addWidget(L_SW_Code);
+    labels->addWidget(L_SW_Desc);
+
+    auto* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(L_SW_Code);
-    layout->addWidget(L_SW_Desc);
+    layout->addWidget(band);
+    layout->addWidget(line);
 }
 
 void HeadingPanel::setDescription(const QString& text)

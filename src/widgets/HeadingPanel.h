@@ -6,8 +6,9 @@ class QLabel;
 
 namespace birch {
 
-// The white heading band of the dialogs: the software code in large grey letters and a bold
-// grey description under it (`L_SW_Code`, `L_SW_Desc`).
+// The heading of every dialog: a white band with the software code in large bold grey letters
+// (`L_SW_Code`) and the bold grey description under it (`L_SW_Desc`), a thin line below the band.
+// One panel for all dialogs so their headings look alike.
 class HeadingPanel : public QFrame {
     Q_OBJECT
 public:

@@ -560,6 +560,23 @@ private Q_SLOTS:
         });
         f->context.modalRunner.run(window);
     }
+
+    void screenshot()
+    {
+        const QByteArray folder = qgetenv("BIRCH_SCREENSHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("set BIRCH_SCREENSHOT_DIR to write docs/parameters.png");
+        writeFixture(parGenFile(), "<Par_Gen><Eth_Conn_Device_Name>birch-bridge</Eth_Conn_Device_Name>"
+                                   "<MODBUS_SLAVE_IDDEVICE>12</MODBUS_SLAVE_IDDEVICE>"
+                                   "<MODBUS_SLAVE_READ_INPUT_REGISTER>1</MODBUS_SLAVE_READ_INPUT_REGISTER>"
+                                   "<RS485_1_ENABLE>1</RS485_1_ENABLE></Par_Gen>");
+        TFParGen window(f->context);
+        f->runner.then([&folder](QDialog& d) {
+            QVERIFY(d.grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/parameters.png")));
+            click(d, "Btn_Cancel");
+        });
+        f->context.modalRunner.run(window);
+    }
 };
 
 QTEST_MAIN(TFParGenTest)

@@ -147,7 +147,8 @@ TEST_F(ProgramLauncherTest, ProgramOutlivingTheLimitKeepsRunningAndIsReapedLater
     EXPECT_EQ(waitForProgram(launcher, started.pid, 50ms, sleepingPause), ProgramWaitOutcome::LeftRunning);
 
     const char running = processState(started.pid);
-    EXPECT_TRUE(running == 'S' || running == 'R') << "state " << running;
+    // Alive: any state but gone or a zombie (a loaded machine may show it in disk sleep).
+    EXPECT_TRUE(running != 0 && running != 'Z') << "state " << running;
     EXPECT_TRUE(launcher.abandonedStillRunning());
 
     test::writeFixture(release, "");

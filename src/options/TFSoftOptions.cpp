@@ -20,6 +20,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSizePolicy>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -103,6 +104,10 @@ QWidget* TFSoftOptions::makeLanguageTab()
         I_L[i] = named(new ClickableLabel(tab), QStringLiteral("I_L%1").arg(slot));
         I_L[i]->setFixedSize(kFlagSize, kFlagSize);
         I_L[i]->setAlignment(Qt::AlignCenter);
+        // A slot without a picture keeps its place, so its name stays in line with the others.
+        QSizePolicy keepPlace = I_L[i]->sizePolicy();
+        keepPlace.setRetainSizeWhenHidden(true);
+        I_L[i]->setSizePolicy(keepPlace);
         L_L[i] = named(new ClickableLabel(tab), QStringLiteral("L_L%1").arg(slot));
         L_L[i]->setTextFormat(Qt::PlainText);
         L_L[i]->setFocusPolicy(Qt::StrongFocus);

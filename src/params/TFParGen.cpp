@@ -22,6 +22,8 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 namespace birch {
 
 namespace {
@@ -163,7 +165,10 @@ void TFParGen::Tell_File_Problem(int extraText, const std::filesystem::path& fil
 
 void TFParGen::Put_ParGen(const TParGen& p)
 {
-    E_EthConn_Device_Name->setText(qs(p.Eth_Conn_Device_Name));
+    // The limit is for typing: a longer name already in the file is shown and saved whole.
+    const QString deviceName = qs(p.Eth_Conn_Device_Name);
+    E_EthConn_Device_Name->setMaxLength(std::max(kDeviceNameLength, static_cast<int>(deviceName.size())));
+    E_EthConn_Device_Name->setText(deviceName);
     CB_EthConn_En_DHCP_Cable->setChecked(p.Eth_Conn_DHCP_Cable);
     CB_EthConn_En_DHCP_WiFi->setChecked(p.Eth_Conn_DHCP_WiFi);
     CB_EthConn_Enable_DNS->setChecked(p.Eth_Conn_Enable_DNS);

@@ -34,6 +34,8 @@ class TFParGen : public QDialog, public LanguageAware {
 public:
     static constexpr int kClientWidth = 460;
     static constexpr int kClientHeight = 700;
+    // Longest device name the user may type.
+    static constexpr int kDeviceNameLength = 31;
 
     explicit TFParGen(UiContext& context, QWidget* parent = nullptr);
 

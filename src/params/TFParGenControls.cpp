@@ -115,7 +115,7 @@ void TFParGen::Create_Ethernet_Connection()
     g->setObjectName(QStringLiteral("CP_Ethernet_Connection"));
     L_EthConn_Device_Name = addLabel(g, "L_EthConn_Device_Name", 0);
     E_EthConn_Device_Name = addEdit(g, "E_EthConn_Device_Name", 0);
-    E_EthConn_Device_Name->setMaxLength(31);
+    E_EthConn_Device_Name->setMaxLength(kDeviceNameLength);
     CB_EthConn_En_DHCP_Cable = addCheck(g, "CB_EthConn_En_DHCP_Cable", 1);
     CB_EthConn_En_DHCP_WiFi = addCheck(g, "CB_EthConn_En_DHCP_WiFi", 2);
     CB_EthConn_Enable_DNS = addCheck(g, "CB_EthConn_Enable_DNS", 3);

@@ -316,6 +316,35 @@ private Q_SLOTS:
         QCOMPARE(readAll(parGenFile()), ParGenXml(expected));
     }
 
+    // The 31-character limit holds for typing; a longer name already in the file is shown and
+    // written back whole rather than cut short without the user noticing.
+    void longStoredDeviceNameIsKeptWhole()
+    {
+        const std::string name(40, 'n');
+        writeFixture(parGenFile(), "<Par_Gen><Eth_Conn_Device_Name>" + name + "</Eth_Conn_Device_Name></Par_Gen>");
+        TFParGen window(f->context);
+        f->runner.then([&name](QDialog& d) {
+            QCOMPARE(edit(d, "E_EthConn_Device_Name")->text(), QString::fromStdString(name));
+            click(d, "Btn_OK");
+        });
+        QCOMPARE(f->context.modalRunner.run(window), int(QDialog::Accepted));
+        TParGen expected;
+        expected.Eth_Conn_Device_Name = name;
+        QCOMPARE(readAll(parGenFile()), ParGenXml(expected));
+
+        // A shorter name brings the typing limit back.
+        writeFixture(parGenFile(), "<Par_Gen/>");
+        f->runner.then([](QDialog& d) {
+            QLineEdit* nameEdit = edit(d, "E_EthConn_Device_Name");
+            nameEdit->setFocus();
+            QTest::keyClicks(nameEdit, QString(35, QLatin1Char('x')));
+            QCOMPARE(nameEdit->text().size(), 31);
+            click(d, "Btn_Cancel");
+        });
+        f->prompter.answer(Prompter::Answer::Yes);
+        QCOMPARE(f->context.modalRunner.run(window), int(QDialog::Rejected));
+    }
+
     void leavingAsksOnlyAfterARealEdit()
     {
         TFParGen window(f->context);

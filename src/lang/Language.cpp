@@ -11,10 +11,12 @@ namespace birch {
 namespace {
 constexpr const char* kEnglish = "English";
 
+// A folder that carries a language file's name is no language file.
 bool fileExists(const std::filesystem::path& file)
 {
     std::error_code ec;
-    return std::filesystem::exists(file, ec);
+    const auto status = std::filesystem::status(file, ec);
+    return std::filesystem::exists(status) && !std::filesystem::is_directory(status);
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "lang/Language.h"
 
 #include "TempDir.h"
+#include "common/FileRead.h"
 #include "lang/ExtraTextNumbers.h"
 
 #include <gtest/gtest.h>
@@ -78,12 +79,32 @@ TEST_F(LanguageTest, FallbackUsesEnglishFileWhenPresent)
     EXPECT_EQ(state.TextTable[13], "Settings");
 }
 
+TEST_F(LanguageTest, FolderNamedLikeALanguageFileIsNoLanguageFile)
+{
+    language("English", "STR13 = Settings\n");
+    std::filesystem::create_directory(state.LanguageDir / "Deutsch.lng");
+    state.LanguageName = "Deutsch";
+    EXPECT_FALSE(Load_Language(state).has_value());
+    EXPECT_EQ(state.LanguageName, "English");
+    EXPECT_EQ(state.TextTable[13], "Settings");
+
+    // Nor is a folder in place of English.lng: the built-in texts stay, without a message.
+    std::filesystem::remove(state.LanguageDir / "English.lng");
+    std::filesystem::create_directory(state.LanguageDir / "English.lng");
+    state.LanguageName = "Deutsch";
+    EXPECT_FALSE(Load_Language(state).has_value());
+    EXPECT_EQ(state.LanguageName, "English");
+    EXPECT_EQ(state.TextTable.entries(), defaults());
+}
+
 TEST_F(LanguageTest, UnreadableFileLeavesTheCompleteDefaultsAndIsReported)
 {
     language("Deutsch", "STR13 = Optionen\n");
     state.LanguageName = "Deutsch";
     Load_Language(state);
-    std::filesystem::create_directory(state.LanguageDir / "Broken.lng");
+    // Too large to be read, also for root.
+    language("Broken", "STR13 = Kaputt\n");
+    std::filesystem::resize_file(state.LanguageDir / "Broken.lng", kMaxParsedFileSize + 1);
     state.LanguageName = "Broken";
 
     const auto notice = Load_Language(state);

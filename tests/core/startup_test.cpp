@@ -2,6 +2,7 @@
 
 #include "FailingFileWriter.h"
 #include "TempDir.h"
+#include "common/FileRead.h"
 #include "lang/ExtraTextNumbers.h"
 
 #include <gtest/gtest.h>
@@ -155,7 +156,9 @@ TEST(StartUp, UnreadableLanguageFileKeepsDefaultsAndIsReported)
 {
     TempDir dir;
     writeFixture(dir / "Mosaic.xml", settingsNaming("", "Italiano"));
-    std::filesystem::create_directories(dir / "LANGUAGE" / "Italiano.lng");
+    // Too large to be read, also for root.
+    writeFixture(dir / "LANGUAGE" / "Italiano.lng", "STR13 = Opzioni\n");
+    std::filesystem::resize_file(dir / "LANGUAGE" / "Italiano.lng", kMaxParsedFileSize + 1);
     AppState state;
 
     const auto notices = Start_Up(state, dir.path());

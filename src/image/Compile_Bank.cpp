@@ -185,14 +185,14 @@ std::optional<TBank_Rule> encodeRule(pugi::xml_node candidate, std::uint8_t mask
     rule.Serial = static_cast<std::uint8_t>(serial);
     rule.Field_Number = static_cast<std::uint8_t>(field);
     if (isIndexSentence(sentence, field))
-        rule.Index = static_cast<std::uint8_t>(decimalOr(trimControl(attribute(candidate, "Index")), 0));
+        rule.Index = static_cast<std::uint8_t>(decimalOr(trimBlanks(attribute(candidate, "Index")), 0));
     rule.Post_Operation =
-        static_cast<std::uint8_t>(GetIndexPostOperation(trimControl(attribute(candidate, "PortOperation"))));
-    if (upperAscii(trimControl(attribute(candidate, "SwapAll"))) == "Y")
+        static_cast<std::uint8_t>(GetIndexPostOperation(trimBlanks(attribute(candidate, "PortOperation"))));
+    if (upperAscii(trimBlanks(attribute(candidate, "SwapAll"))) == "Y")
         rule.Swap |= 1u;
-    if (upperAscii(trimControl(attribute(candidate, "Swap16"))) == "Y")
+    if (upperAscii(trimBlanks(attribute(candidate, "Swap16"))) == "Y")
         rule.Swap |= 2u;
-    rule.Position = static_cast<std::uint16_t>(decimalOr(trimControl(attribute(candidate, "Position")), 0));
+    rule.Position = static_cast<std::uint16_t>(decimalOr(trimBlanks(attribute(candidate, "Position")), 0));
     return rule;
 }
 

@@ -68,7 +68,6 @@ void TFBoot::buildAddressPanel()
     for (std::size_t i = 0; i < E_IP.size(); ++i) {
         QLineEdit* box = new QLineEdit(QStringLiteral("0"), P_IP_Address);
         box->setObjectName(QStringLiteral("E_IP%1").arg(i + 1));
-        box->setMaxLength(3);
         box->setAlignment(Qt::AlignCenter);
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
         box->installEventFilter(this);

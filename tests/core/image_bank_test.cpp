@@ -283,7 +283,14 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"BothSwaps", rule({{"SwapAll", "Y"}, {"Swap16", " y"}}), true, entry(1, 1, 1, 0, 0, 3)},
         RuleCase{"PositionLow16Bits", rule({{"Position", "70000"}}), true, entry(1, 4464, 1, 0)},
         RuleCase{"PositionNegative", rule({{"Position", "-1"}}), true, entry(1, 0xFFFF, 1, 0)},
-        RuleCase{"PositionNotANumber", rule({{"Position", "1e3"}}), true, entry(1, 0, 1, 0)}),
+        RuleCase{"PositionNotANumber", rule({{"Position", "1e3"}}), true, entry(1, 0, 1, 0)},
+        // Only blanks are trimmed: a tab or line break (written as a character reference) stays.
+        RuleCase{"IndexTrimsBlanksOnly",
+                 rule({{"Sentence", "XDR"}, {"DataField", "Units of measure [character]"}, {"Index", "&#9;12"}}), true,
+                 entry(34, 1, 1, 2)},
+        RuleCase{"PostOperationTrimsBlanksOnly", rule({{"PortOperation", "x 100&#9;"}}), true, entry(1, 1, 1, 0)},
+        RuleCase{"SwapTrimsBlanksOnly", rule({{"SwapAll", "&#9;Y"}, {"Swap16", "Y&#10;"}}), true, entry(1, 1, 1, 0)},
+        RuleCase{"PositionTrimsBlanksOnly", rule({{"Position", "&#13;5"}}), true, entry(1, 0, 1, 0)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ImageBank, NoParGenAcceptsNoRule)

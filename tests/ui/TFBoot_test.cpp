@@ -228,6 +228,11 @@ void TFBootTest::lastAddressFillsTheBoxesOnlyWhenValid()
     h.boot.show();
     QCOMPARE(boxes(), texts({"010", "1", "2", "3"}));
     h.boot.hide();
+    // A part is shown whole, never cut to fit: "0010" cut to "001" would name another device.
+    h.fixture.state.LastIpAddress = "10.0.0.0010";
+    h.boot.show();
+    QCOMPARE(boxes(), texts({"10", "0", "0", "0010"}));
+    h.boot.hide();
     h.typeAddress({"10", "0", "0", "9"});
     for (const char* invalid : {"192.168.2.256", "192.168.2", ""}) {
         h.fixture.state.LastIpAddress = invalid;
@@ -260,6 +265,10 @@ void TFBootTest::dotKeyMovesToTheNextBox()
     QTest::keyClicks(h.ip(2), QStringLiteral("."));
     QCOMPARE(h.boot.focusWidget(), h.ip(2));
     QCOMPARE(h.ip(2)->text(), QStringLiteral("0"));
+    // Any other text is taken as typed; the echo check judges the address.
+    h.ip(1)->clear();
+    QTest::keyClicks(h.ip(1), QStringLiteral("1000a"));
+    QCOMPARE(h.ip(1)->text(), QStringLiteral("1000a"));
 }
 
 void TFBootTest::languageChangeRefillsOptions()

@@ -13,6 +13,7 @@
 #include "widgets/ModalWaitDialog.h"
 #include "widgets/OpenAddress.h"
 #include "widgets/QtText.h"
+#include "widgets/Resources.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -25,12 +26,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
-
-// The pictures live in the UI library; a static library must register them itself.
-static void registerPictures()
-{
-    Q_INIT_RESOURCE(resources);
-}
 
 namespace birch {
 
@@ -68,7 +63,7 @@ TFMosaicFirmWare::TFMosaicFirmWare(UiContext& context, MainWindowServices servic
       context_(context), services_(std::move(services))
 {
     setObjectName(QStringLiteral("TFMosaicFirmWare"));
-    registerPictures();
+    Init_Resources();
     layOut();
     Timer_Update_.setInterval(kFirstCheckInterval);
     connect(&Timer_Update_, &QTimer::timeout, this, &TFMosaicFirmWare::Timer_UpdateTimer);

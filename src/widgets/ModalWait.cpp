@@ -1,8 +1,9 @@
 #include "widgets/ModalWait.h"
 
+#include "widgets/ModalWaitDialog.h"
+
 #include <QEventLoop>
 #include <QMetaObject>
-#include <QProgressDialog>
 
 #include <exception>
 #include <thread>
@@ -11,12 +12,7 @@ namespace birch {
 
 void Wait_Modally(QWidget* parent, const QString& text, const std::function<void()>& work)
 {
-    QProgressDialog progress(text, QString(), 0, 0, parent);
-    progress.setObjectName(QStringLiteral("ModalWait"));
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setCancelButton(nullptr);
-    progress.setMinimumDuration(0);
-    progress.show();
+    const ModalWaitDialog progress(parent, text);
 
     QEventLoop loop;
     std::exception_ptr failure;
@@ -30,7 +26,6 @@ void Wait_Modally(QWidget* parent, const QString& text, const std::function<void
     });
     loop.exec();
     worker.join();
-    progress.hide();
     if (failure)
         std::rethrow_exception(failure);
 }

@@ -59,16 +59,6 @@ std::filesystem::path settingsFile(const AppState& state)
 
 } // namespace
 
-std::string describe(const AppState& state, const FileNotice& notice)
-{
-    std::string message = state.Extra[notice.ext] + notice.file.string();
-    if (!notice.reason.empty())
-        message += "\n" + notice.reason;
-    if (notice.keptAsBackup)
-        message += "\n" + state.Extra[ext::kFileKeptAsBackup] + notice.file.string();
-    return message;
-}
-
 std::vector<FileNotice> Start_Up(AppState& state, const std::filesystem::path& appDir)
 {
     std::vector<FileNotice> notices;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "common/FileNotice.h"
+#include "core/AppState.h"
 #include "platform/FileWriter.h"
 
 #include <filesystem>
@@ -10,9 +10,6 @@
 #include <vector>
 
 namespace birch {
-
-// The message shown for a notice, in the current language.
-std::string describe(const AppState& state, const FileNotice& notice);
 
 // The start-up work that needs no window, in order: AppDir and the workspace folders, the
 // settings, the language, the remembered project, `Set_Files`, the copy buffer. Returns what

@@ -1,7 +1,7 @@
 #include "app/TFNew_Project.h"
 
-#include "app/BuildConstants.h"
 #include "app/Projects.h"
+#include "core/BuildConstants.h"
 #include "widgets/HeadingPanel.h"
 #include "widgets/QtText.h"
 

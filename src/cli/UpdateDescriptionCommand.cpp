@@ -1,7 +1,7 @@
 #include "cli/UpdateDescriptionCommand.h"
 
-#include "app/DeviceProfile.h"
 #include "cli/ExitCodes.h"
+#include "core/DeviceProfile.h"
 #include "image/UpdateDescription.h"
 #include "lang/ExtraTextNumbers.h"
 #include "lang/ExtraTexts.h"

@@ -1,4 +1,3 @@
-#include "app/BuildConstants.h"
 #include "cli/CatalogCommand.h"
 #include "cli/CheckCommand.h"
 #include "cli/Command.h"
@@ -6,6 +5,7 @@
 #include "cli/ExitCodes.h"
 #include "cli/TextsCommand.h"
 #include "cli/UpdateDescriptionCommand.h"
+#include "core/BuildConstants.h"
 
 #include <CLI/CLI.hpp>
 

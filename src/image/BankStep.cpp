@@ -1,7 +1,7 @@
 #include "image/BankStep.h"
 
-#include "app/AppState.h"
 #include "common/FileRead.h"
+#include "core/AppState.h"
 #include "image/Compile_Bank.h"
 #include "image/Save_Bank.h"
 #include "nmea/Catalog.h"

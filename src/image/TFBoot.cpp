@@ -1,7 +1,7 @@
 #include "image/TFBoot.h"
 
-#include "app/BuildConstants.h"
 #include "common/IpAddress.h"
+#include "core/BuildConstants.h"
 #include "image/UpdateDescription.h"
 #include "lang/ExtraTextNumbers.h"
 #include "widgets/HeadingPanel.h"

@@ -1,8 +1,8 @@
 #include "image/UpdateDescription.h"
 
-#include "app/BuildConstants.h"
 #include "common/DecimalNumber.h"
 #include "common/Xml.h"
+#include "core/BuildConstants.h"
 
 #include <vector>
 

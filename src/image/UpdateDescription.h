@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DeviceProfile.h"
+#include "core/DeviceProfile.h"
 #include "platform/FileWriter.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "common/FileNotice.h"
+#include "core/AppState.h"
 #include "lang/ExtraTexts.h"
 #include "lang/TextList.h"
 

@@ -1,9 +1,9 @@
 #include "nmea/RuleFile.h"
 
-#include "app/BuildConstants.h"
 #include "common/Backup.h"
 #include "common/TextUtil.h"
 #include "common/Xml.h"
+#include "core/BuildConstants.h"
 #include "nmea/PostOperationText.h"
 #include "nmea/SerialChannels.h"
 

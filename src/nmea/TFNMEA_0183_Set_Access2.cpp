@@ -1,6 +1,6 @@
 #include "nmea/TFNMEA_0183_Set_Access2.h"
 
-#include "app/BuildConstants.h"
+#include "core/BuildConstants.h"
 #include "nmea/Catalog.h"
 #include "nmea/PostOperations.h"
 #include "nmea/RuleFile.h"

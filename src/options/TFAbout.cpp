@@ -1,6 +1,6 @@
 #include "options/TFAbout.h"
 
-#include "app/BuildConstants.h"
+#include "core/BuildConstants.h"
 #include "options/MakerAddresses.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/OpenAddress.h"

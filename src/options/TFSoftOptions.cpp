@@ -1,8 +1,8 @@
 #include "options/TFSoftOptions.h"
 
-#include "app/BuildConstants.h"
-#include "app/StartUp.h"
+#include "core/BuildConstants.h"
 #include "lang/ExtraTextNumbers.h"
+#include "lang/FileNoticeText.h"
 #include "lang/Language.h"
 #include "options/LanguageList.h"
 #include "options/MakerAddresses.h"

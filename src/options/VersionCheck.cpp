@@ -1,8 +1,8 @@
 #include "options/VersionCheck.h"
 
-#include "app/BuildConstants.h"
 #include "common/DecimalNumber.h"
 #include "common/TextUtil.h"
+#include "core/BuildConstants.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
 #include "params/ParGenFile.h"
 
-#include "app/BuildConstants.h"
 #include "common/DecimalNumber.h"
 #include "common/Xml.h"
+#include "core/BuildConstants.h"
 #include "params/ParGenKeys.h"
 #include "params/ParGenLists.h"
 

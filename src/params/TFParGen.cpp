@@ -1,7 +1,7 @@
 #include "params/TFParGen.h"
 
-#include "app/BuildConstants.h"
 #include "common/Backup.h"
+#include "core/BuildConstants.h"
 #include "lang/ExtraTextNumbers.h"
 #include "params/Controllo_Dati.h"
 #include "widgets/CollapsibleGroup.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DeviceProfile.h"
+#include "core/DeviceProfile.h"
 #include "params/ParGen.h"
 #include "params/ParGenFile.h"
 #include "widgets/LanguageAware.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "common/GridModel.h"
+#include "core/AppState.h"
 
 #include <QStringList>
 #include <QTableView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "platform/FileWriter.h"
 #include "widgets/ModalRunner.h"
 #include "widgets/Prompter.h"

@@ -2,7 +2,7 @@
 #include "ImageTestData.h"
 #include "TempDir.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "image/BankStep.h"
 #include "nmea/Catalog.h"
 

@@ -1,4 +1,5 @@
 #include "app/StartUp.h"
+#include "lang/FileNoticeText.h"
 
 #include "FailingFileWriter.h"
 #include "TempDir.h"

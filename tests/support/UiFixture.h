@@ -6,7 +6,7 @@
 #include "ScriptedPrompter.h"
 #include "TempDir.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "lang/TextList.h"
 #include "widgets/UiContext.h"
 

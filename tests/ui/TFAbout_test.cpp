@@ -1,4 +1,4 @@
-#include "app/BuildConstants.h"
+#include "core/BuildConstants.h"
 #include "options/MakerAddresses.h"
 #include "options/TFAbout.h"
 

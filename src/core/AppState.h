@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DeviceProfile.h"
+#include "core/DeviceProfile.h"
 #include "lang/ExtraTexts.h"
 #include "lang/TextList.h"
 #include "nmea/Catalog.h"

@@ -38,6 +38,8 @@ constexpr int kButtonHeight = 36;
 constexpr int kPictureButtonSize = 50;
 constexpr int kLabelLeft = 16;
 constexpr int kCreateBinTop = 244;
+constexpr int kStepOneLabelTop = 128;
+constexpr int kStepPitch = 44;
 
 void makeGrey(QLabel* label, double scale, bool bold)
 {
@@ -93,7 +95,24 @@ QLabel* TFMosaicFirmWare::makeLabel(const char* name, int left, int top)
     return label;
 }
 
-// The `Birch` layout; positions are fixed by the product's design.
+std::vector<QPushButton*> TFMosaicFirmWare::profileStepButtons(DeviceProfile profile) const
+{
+    switch (profile) {
+    case DeviceProfile::Alder:
+        return {Btn_PROFINET_XML, Btn_PROFINET_Map};
+    case DeviceProfile::Damson:
+        return {Btn_MQTT_Set_Topic};
+    case DeviceProfile::Elm:
+        return {Btn_EtherCAT_Set_Access, Btn_EtherCAT_ESI_File};
+    case DeviceProfile::Birch:
+    case DeviceProfile::Cedar:
+        break;
+    }
+    return {};
+}
+
+// The layout of the first four steps is fixed by the product's design; a profile's own steps
+// continue it.
 void TFMosaicFirmWare::layOut()
 {
     L_SW_Code = makeLabel("L_SW_Code", kLabelLeft, 8);
@@ -127,16 +146,16 @@ void TFMosaicFirmWare::layOut()
         line->resize(414, 14);
     }
 
-    // Steps 5 to 8 belong to sibling profiles and stay hidden in this one.
+    // Steps 5 to 8 are the profile's own steps; rows without one stay hidden.
     for (int step = 0; step < 8; ++step) {
         const std::string name = "L_Step_" + std::to_string(step + 1);
-        L_Step[static_cast<std::size_t>(step)] = makeLabel(name.c_str(), kLabelLeft, 128 + 44 * step);
+        L_Step[static_cast<std::size_t>(step)] =
+            makeLabel(name.c_str(), kLabelLeft, kStepOneLabelTop + kStepPitch * step);
         QLabel* label = L_Step[static_cast<std::size_t>(step)];
         QFont font = label->font();
         font.setBold(true);
         label->setFont(font);
         label->resize(60, 18);
-        label->setVisible(step < 4);
     }
     L_Begin->setFont(L_Step[0]->font());
     L_Begin->resize(60, 18);
@@ -147,15 +166,24 @@ void TFMosaicFirmWare::layOut()
     Btn_NMEA0183_Access = makeButton("Btn_NMEA0183_Access", 80, 200, kButtonWidth, kButtonHeight);
     Btn_CreateBin = makeButton("Btn_CreateBin", 80, kCreateBinTop, kButtonWidth, kButtonHeight);
 
-    // Buttons of the sibling profiles: present for their texts, hidden in this profile.
-    Btn_PROFINET_XML = makeButton("Btn_PROFINET_XML", 258, 156, kButtonWidth, kButtonHeight);
-    Btn_PROFINET_Map = makeButton("Btn_PROFINET_Map", 258, 200, kButtonWidth, kButtonHeight);
-    Btn_MQTT_Set_Topic = makeButton("Btn_MQTT_Set_Topic", 258, 156, kButtonWidth, kButtonHeight);
-    Btn_EtherCAT_Set_Access = makeButton("Btn_EtherCAT_Set_Access", 258, 156, kButtonWidth, kButtonHeight);
-    Btn_EtherCAT_ESI_File = makeButton("Btn_EtherCAT_ESI_File", 258, 200, kButtonWidth, kButtonHeight);
+    Btn_PROFINET_XML = makeButton("Btn_PROFINET_XML", 80, 0, kButtonWidth, kButtonHeight);
+    Btn_PROFINET_Map = makeButton("Btn_PROFINET_Map", 80, 0, kButtonWidth, kButtonHeight);
+    Btn_MQTT_Set_Topic = makeButton("Btn_MQTT_Set_Topic", 80, 0, kButtonWidth, kButtonHeight);
+    Btn_EtherCAT_Set_Access = makeButton("Btn_EtherCAT_Set_Access", 80, 0, kButtonWidth, kButtonHeight);
+    Btn_EtherCAT_ESI_File = makeButton("Btn_EtherCAT_ESI_File", 80, 0, kButtonWidth, kButtonHeight);
     for (QPushButton* sibling :
          {Btn_PROFINET_XML, Btn_PROFINET_Map, Btn_MQTT_Set_Topic, Btn_EtherCAT_Set_Access, Btn_EtherCAT_ESI_File})
         sibling->hide();
+    // The profile's own steps follow Update Device, one row each, laid out as the first four.
+    const std::vector<QPushButton*> ownSteps = profileStepButtons(context_.state.Profile);
+    int lastStepTop = kCreateBinTop;
+    for (std::size_t i = 0; i < L_Step.size(); ++i)
+        L_Step[i]->setVisible(i < 4 + ownSteps.size());
+    for (QPushButton* step : ownSteps) {
+        lastStepTop += kStepPitch;
+        step->move(80, lastStepTop);
+        step->show();
+    }
 
     L_Velmora = makeLabel("L_Velmora", 565, 260);
     L_Velmora->setText(qs(Web_Address_Caption(Maker_Addresses().homePage)));
@@ -170,7 +198,7 @@ void TFMosaicFirmWare::layOut()
     L_Velmora->setCursor(Qt::PointingHandCursor);
     L_Velmora->installEventFilter(this);
 
-    LL_Update = makeLabel("LL_Update", 80, 310);
+    LL_Update = makeLabel("LL_Update", 80, lastStepTop + 66);
     LL_Update->resize(604, 20);
     LL_Update->setTextFormat(Qt::RichText);
     LL_Update->setOpenExternalLinks(false);
@@ -182,9 +210,9 @@ void TFMosaicFirmWare::layOut()
     Shape1->setFrameShape(QFrame::HLine);
     Shape1->setFrameShadow(QFrame::Plain);
     makeLineGrey(Shape1);
-    Shape1->setGeometry(10, kCreateBinTop + 51, 674, 1);
+    Shape1->setGeometry(10, lastStepTop + 51, 674, 1);
 
-    setFixedSize(kClientWidth, kCreateBinTop + 152);
+    setFixedSize(kClientWidth, lastStepTop + 152);
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
@@ -193,7 +221,7 @@ void TFMosaicFirmWare::FormCreate(const std::filesystem::path& appDir)
 {
     const std::vector<FileNotice> notices = Start_Up(context_.state, appDir);
     Apply_Timer_Rule();
-    setWindowTitle(qs(AppTitle));
+    setWindowTitle(qs(Main_Window_Title(context_.state.Profile)));
     L_SW_Code->setText(qs(SoftwareCode));
     L_SW_Desc->setText(qs(SoftwareDescription));
     Set_Lang();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DeviceProfile.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/ProgramWait.h"
 #include "widgets/LanguageAware.h"
@@ -72,6 +73,7 @@ public:
     void setStepWindows(const StepWindows& windows) { windows_ = windows; }
     // Windows re-texted by `Change_Language`, in the order they were created.
     void registerLanguageAware(LanguageAware& window) { languageAware_.push_back(&window); }
+    const std::vector<LanguageAware*>& languageAwareWindows() const { return languageAware_; }
 
     void Set_Lang() override;
     void Change_Language();
@@ -99,6 +101,8 @@ private:
     QString text(int number) const;
     QPushButton* makeButton(const char* name, int left, int top, int width, int height);
     QLabel* makeLabel(const char* name, int left, int top);
+    // The steps a profile adds after Update Device, in step order.
+    std::vector<QPushButton*> profileStepButtons(DeviceProfile profile) const;
     void layOut();
     void Show_Configuration();
     void Show_Update_Link(bool newer);

@@ -1,15 +1,9 @@
-#include "app/TFMosaicFirmWare.h"
-#include "app/TFNew_Project.h"
-#include "app/TFOpenConf.h"
+#include "app/ProgramArguments.h"
+#include "app/TFWindows.h"
 #include "core/AppState.h"
 #include "core/BuildConstants.h"
-#include "image/TFBoot.h"
-#include "nmea/TFNMEA_0183_Set_Access2.h"
 #include "options/MakerAddresses.h"
-#include "options/TFAbout.h"
-#include "options/TFSoftOptions.h"
 #include "options/VersionCheck.h"
-#include "params/TFParGen.h"
 #include "platform/ChildReaper.h"
 #include "platform/ComPortLister.h"
 #include "platform/CurlGlobal.h"
@@ -24,13 +18,30 @@
 
 #include <QApplication>
 
+#include <iostream>
+#include <string>
+#include <vector>
+
 int main(int argc, char* argv[])
 {
+    // Before any window: a wrong option ends the run with a message, even without a display.
+    const birch::ProgramArguments arguments =
+        birch::parseProgramArguments(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    if (!arguments.error.empty()) {
+        std::cerr << "birchcfg: " << arguments.error << "\n" << birch::programUsage();
+        return 2;
+    }
+    if (arguments.help) {
+        std::cout << birch::programUsage();
+        return 0;
+    }
+
     // Before any thread can make a request.
     const birch::CurlGlobal curlGlobal;
     QApplication application(argc, argv);
 
     birch::AppState state;
+    state.Profile = arguments.profile;
     birch::QtPrompter prompter;
     birch::DesktopUrlOpener urlOpener;
     birch::ExecModalRunner modalRunner;
@@ -43,45 +54,15 @@ int main(int argc, char* argv[])
     const birch::CurlHttpClient http;
     const birch::VersionChecker versionChecker(
         http, birch::Version_Query_Url(birch::Maker_Addresses().versionService, birch::SoftwareCode));
-    const auto newerVersionAvailable = [&versionChecker] { return versionChecker.Check_Version(); };
-
-    // The main window comes first: its start-up loads the texts every later window reads.
-    birch::MainWindowServices services(launcher);
-    services.newerVersionAvailable = newerVersionAvailable;
-    birch::TFMosaicFirmWare mainWindow(context, services);
-    mainWindow.FormCreate(birch::executableDir());
-
-    // The other windows, in the order the product creates them; each registers for language
-    // changes in that same order.
-    birch::TFNew_Project newProject(context, &mainWindow);
-    birch::TFOpenConf openConf(context, &mainWindow);
-    birch::TFSoftOptions options(
-        context, [&mainWindow] { mainWindow.Change_Language(); }, newerVersionAvailable, &mainWindow);
-    birch::TFAbout about(context, &mainWindow);
-    birch::TFParGen parGen(context, &mainWindow);
     const auto echoTransport = birch::makeSystemEchoTransport();
     birch::EventLoopClock echoClock;
     birch::SystemComPortLister comPorts;
-    // The main window starts the updater, so its busy flag and its wait apply.
-    birch::TFBoot boot(context, birch::EchoService{*echoTransport, echoClock}, comPorts, mainWindow, &mainWindow);
-    birch::TFNMEA_0183_Set_Access2 nmeaAccess2(context, &mainWindow);
 
-    birch::StepWindows windows;
-    windows.newProject = &newProject;
-    windows.openConf = &openConf;
-    windows.options = &options;
-    windows.about = &about;
-    windows.parGen = &parGen;
-    windows.update = &boot;
-    windows.nmeaAccess2 = &nmeaAccess2;
-    mainWindow.setStepWindows(windows);
-    mainWindow.registerLanguageAware(newProject);
-    mainWindow.registerLanguageAware(openConf);
-    mainWindow.registerLanguageAware(options);
-    mainWindow.registerLanguageAware(parGen);
-    mainWindow.registerLanguageAware(boot);
-    mainWindow.registerLanguageAware(nmeaAccess2);
+    birch::MainWindowServices mainServices(launcher);
+    mainServices.newerVersionAvailable = [&versionChecker] { return versionChecker.Check_Version(); };
+    birch::TFWindows windows(context, birch::WindowServices{mainServices, {*echoTransport, echoClock}, comPorts},
+                             birch::executableDir());
 
-    mainWindow.show();
+    windows.mainWindow().show();
     return application.exec();
 }

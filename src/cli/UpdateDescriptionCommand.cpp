@@ -34,7 +34,7 @@ int runDescription(const DescriptionOptions& options)
     request.masterDir = options.masterDir;
     request.projectDir = options.projectDir;
     AtomicFileWriter writer;
-    if (const auto error = saveUpdateDescription(options.output, kDeviceProfile, request, writer)) {
+    if (const auto error = saveUpdateDescription(options.output, kDefaultProfile, request, writer)) {
         std::cerr << ExtraTexts()[ext::kFileCannotBeWritten] << error->file.string() << ": " << error->reason << "\n";
         return kFileError;
     }

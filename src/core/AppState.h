@@ -50,7 +50,7 @@ struct AppState {
     // Built at the very end of start-up; read-only from then on.
     std::optional<Catalog> NMEA0183;
 
-    DeviceProfile Profile = kDeviceProfile;
+    DeviceProfile Profile = kDefaultProfile;
 
     bool projectActive() const { return !ProjectDir.empty(); }
 };

@@ -53,7 +53,7 @@ constexpr int kWheelNotch = 120;
 
 TFParGen::TFParGen(UiContext& context, QWidget* parent) : QDialog(parent), context_(context)
 {
-    setObjectName(QStringLiteral("FParGen"));
+    setObjectName(QStringLiteral("TFParGen"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     P_Title = new HeadingPanel(qs(SoftwareCode), this);

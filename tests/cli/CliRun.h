@@ -16,11 +16,11 @@ struct CliResult {
     std::string err;
 };
 
-// Runs birchcfg-cli with `args` (each quoted for the shell), capturing both streams.
-inline CliResult runCli(const std::vector<std::string>& args)
+// Runs `program` with `args` (each quoted for the shell), capturing both streams.
+inline CliResult runProgram(const std::string& program, const std::vector<std::string>& args)
 {
     TempDir dir;
-    std::string command = BIRCH_CLI;
+    std::string command = program;
     for (const auto& arg : args) {
         std::string quoted = "'";
         for (const char c : arg)
@@ -34,6 +34,11 @@ inline CliResult runCli(const std::vector<std::string>& args)
     result.out = readAll(dir / "out");
     result.err = readAll(dir / "err");
     return result;
+}
+
+inline CliResult runCli(const std::vector<std::string>& args)
+{
+    return runProgram(BIRCH_CLI, args);
 }
 
 } // namespace birch::test

@@ -184,6 +184,66 @@ private Q_SLOTS:
         QVERIFY(!child<QPushButton>("Btn_Info")->icon().isNull());
     }
 
+    void eachProfileShowsItsOwnSteps_data()
+    {
+        QTest::addColumn<int>("profile");
+        QTest::addColumn<QStringList>("ownSteps");
+        QTest::addColumn<QString>("titleEnd");
+        QTest::newRow("Alder") << int(DeviceProfile::Alder)
+                               << QStringList{QStringLiteral("Btn_PROFINET_XML"), QStringLiteral("Btn_PROFINET_Map")}
+                               << QStringLiteral("Slave (profile Alder)");
+        QTest::newRow("Birch") << int(DeviceProfile::Birch) << QStringList{} << QStringLiteral("Slave ");
+        QTest::newRow("Cedar") << int(DeviceProfile::Cedar) << QStringList{} << QStringLiteral("(profile Cedar)");
+        QTest::newRow("Damson") << int(DeviceProfile::Damson) << QStringList{QStringLiteral("Btn_MQTT_Set_Topic")}
+                                << QStringLiteral("(profile Damson)");
+        QTest::newRow("Elm") << int(DeviceProfile::Elm)
+                             << QStringList{QStringLiteral("Btn_EtherCAT_Set_Access"),
+                                            QStringLiteral("Btn_EtherCAT_ESI_File")}
+                             << QStringLiteral("(profile Elm)");
+    }
+
+    // Steps 1-4 stay where they are; the profile's own steps follow Update Device, one row each,
+    // and the line, the update link and the window's height move down with the last one.
+    void eachProfileShowsItsOwnSteps()
+    {
+        QFETCH(int, profile);
+        QFETCH(QStringList, ownSteps);
+        QFETCH(QString, titleEnd);
+        fixture->state.Profile = DeviceProfile(profile);
+        create();
+        for (const char* step : {"Btn_New", "Btn_Open", "Btn_Prm_Gen", "Btn_NMEA0183_Access", "Btn_CreateBin"})
+            QVERIFY(child<QPushButton>(step)->isVisible());
+        QCOMPARE(child<QPushButton>("Btn_CreateBin")->geometry(), QRect(80, 244, 170, 36));
+        for (const char* sibling : {"Btn_PROFINET_XML", "Btn_PROFINET_Map", "Btn_MQTT_Set_Topic",
+                                    "Btn_EtherCAT_Set_Access", "Btn_EtherCAT_ESI_File"}) {
+            const qsizetype index = ownSteps.indexOf(QLatin1String(sibling));
+            auto* button = child<QPushButton>(sibling);
+            QCOMPARE(button->isVisible(), index >= 0);
+            if (index >= 0)
+                QCOMPARE(button->geometry(), QRect(80, 244 + 44 * int(index + 1), 170, 36));
+        }
+        const int steps = 4 + int(ownSteps.size());
+        for (int step = 1; step <= 8; ++step) {
+            auto* label = child<QLabel>(qPrintable(QStringLiteral("L_Step_%1").arg(step)));
+            QCOMPARE(label->isVisible(), step <= steps);
+            if (step <= steps)
+                QCOMPARE(label->pos(), QPoint(16, 84 + 44 * step));
+        }
+        const int lastTop = 244 + 44 * int(ownSteps.size());
+        QCOMPARE(child<QFrame>("Shape1")->geometry(), QRect(10, lastTop + 51, 674, 1));
+        QCOMPARE(window->size(), QSize(694, lastTop + 152));
+        QVERIFY2(window->windowTitle().startsWith(QStringLiteral("Velmora - Configurator Birchcfg - NMEA 0183")) &&
+                     window->windowTitle().endsWith(titleEnd),
+                 qPrintable(window->windowTitle()));
+
+        // Every step of the profile needs a project, the own steps too.
+        for (const QString& step : ownSteps) {
+            fixture->prompter.answer(Prompter::Answer::Ok);
+            QTest::mouseClick(child<QPushButton>(qPrintable(step)), Qt::LeftButton);
+            QCOMPARE(fixture->prompter.prompts.last().text, QStringLiteral("Error! Project not Valid"));
+        }
+    }
+
     void setLangWritesEveryCaptionAndHint()
     {
         create();

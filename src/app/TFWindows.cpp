@@ -1,0 +1,47 @@
+#include "app/TFWindows.h"
+
+#include "app/TFNew_Project.h"
+#include "app/TFOpenConf.h"
+#include "image/TFBoot.h"
+#include "nmea/TFNMEA_0183_Set_Access2.h"
+#include "options/TFAbout.h"
+#include "options/TFSoftOptions.h"
+#include "params/TFParGen.h"
+
+namespace birch {
+
+TFWindows::TFWindows(UiContext& context, WindowServices services, const std::filesystem::path& appDir)
+{
+    FMosaicFirmWare = std::make_unique<TFMosaicFirmWare>(context, services.main);
+    TFMosaicFirmWare* main = FMosaicFirmWare.get();
+    main->FormCreate(appDir);
+
+    FNew_Project = std::make_unique<TFNew_Project>(context, main);
+    FOpenConf = std::make_unique<TFOpenConf>(context, main);
+    FSoftOptions = std::make_unique<TFSoftOptions>(
+        context, [main] { main->Change_Language(); }, services.main.newerVersionAvailable, main);
+    FAbout = std::make_unique<TFAbout>(context, main);
+    FParGen = std::make_unique<TFParGen>(context, main);
+    // The main window starts the updater, so its busy flag and its wait apply.
+    FBoot = std::make_unique<TFBoot>(context, services.echo, services.comPorts, *main, main);
+    FNMEA_0183_Set_Access2 = std::make_unique<TFNMEA_0183_Set_Access2>(context, main);
+
+    StepWindows steps;
+    steps.newProject = FNew_Project.get();
+    steps.openConf = FOpenConf.get();
+    steps.options = FSoftOptions.get();
+    steps.about = FAbout.get();
+    steps.parGen = FParGen.get();
+    steps.update = FBoot.get();
+    steps.nmeaAccess2 = FNMEA_0183_Set_Access2.get();
+    main->setStepWindows(steps);
+
+    for (LanguageAware* window : std::initializer_list<LanguageAware*>{
+             FNew_Project.get(), FOpenConf.get(), FSoftOptions.get(), FParGen.get(), FBoot.get(),
+             FNMEA_0183_Set_Access2.get()})
+        main->registerLanguageAware(*window);
+}
+
+TFWindows::~TFWindows() = default;
+
+} // namespace birch

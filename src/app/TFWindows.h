@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/TFMosaicFirmWare.h"
+#include "image/Send_Ping.h"
+#include "platform/ComPortLister.h"
+#include "widgets/UiContext.h"
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+class QDialog;
+
+namespace birch {
+
+class TFAbout;
+class TFBoot;
+class TFNMEA_0183_Set_Access2;
+class TFNew_Project;
+class TFOpenConf;
+class TFParGen;
+class TFSoftOptions;
+
+// What the windows need beyond the common seams; each service goes only to the window that uses it.
+struct WindowServices {
+    MainWindowServices main;
+    EchoService echo;
+    const ComPortLister& comPorts;
+};
+
+// Every window of a run, created once in the product's order, the main window first (its
+// start-up loads the texts every later window reads), and kept until the run ends. The windows
+// with texts follow a language change in that same order.
+class TFWindows {
+public:
+    TFWindows(UiContext& context, WindowServices services, const std::filesystem::path& appDir);
+    ~TFWindows();
+
+    TFMosaicFirmWare& mainWindow() { return *FMosaicFirmWare; }
+
+private:
+    // In creation order: members are destroyed in reverse, so the main window, parent of all the
+    // others, goes last.
+    std::unique_ptr<TFMosaicFirmWare> FMosaicFirmWare;
+    std::unique_ptr<TFNew_Project> FNew_Project;
+    std::unique_ptr<TFOpenConf> FOpenConf;
+    std::unique_ptr<TFSoftOptions> FSoftOptions;
+    std::unique_ptr<TFAbout> FAbout;
+    std::unique_ptr<TFParGen> FParGen;
+    std::unique_ptr<TFBoot> FBoot;
+    std::unique_ptr<TFNMEA_0183_Set_Access2> FNMEA_0183_Set_Access2;
+};
+
+} // namespace birch

@@ -1,0 +1,104 @@
+#include "app/TFWindows.h"
+#include "lang/Language.h"
+#include "platform/ChildReaper.h"
+#include "platform/ProgramLauncher.h"
+
+#include "FakeComPortLister.h"
+#include "FakeEcho.h"
+#include "UiFixture.h"
+
+#include <QDialog>
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+
+using namespace birch;
+using namespace birch::test;
+
+// The real creation code: every window of a run, made by TFWindows as the program entry makes them.
+class WindowsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<UiFixture> fixture;
+    std::unique_ptr<ChildReaper> reaper;
+    std::unique_ptr<SystemProgramLauncher> launcher;
+    VirtualClock echoClock;
+    FakeEchoTransport echoTransport{echoClock};
+    FakeComPortLister comPorts;
+    std::unique_ptr<TFWindows> windows;
+
+    void create()
+    {
+        MainWindowServices mainServices(*launcher);
+        windows = std::make_unique<TFWindows>(
+            fixture->context, WindowServices{mainServices, {echoTransport, echoClock}, comPorts}, fixture->dir.path());
+    }
+
+    // The windows made after the main window, in the order they were made: each is created as
+    // a child of the main window, and children keep the order in which they arrived.
+    QStringList createdAfterMainWindow() const
+    {
+        QStringList names;
+        for (const QObject* child : windows->mainWindow().children())
+            if (const auto* dialog = qobject_cast<const QDialog*>(child))
+                names << dialog->objectName();
+        return names;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        fixture = std::make_unique<UiFixture>();
+        reaper = std::make_unique<ChildReaper>();
+        launcher = std::make_unique<SystemProgramLauncher>(*reaper);
+    }
+
+    void cleanup()
+    {
+        windows.reset();
+        const QStringList problems = fixture->problems();
+        fixture.reset();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    void windowsAreCreatedInTheProductsOrder()
+    {
+        create();
+        QCOMPARE(windows->mainWindow().objectName(), QStringLiteral("TFMosaicFirmWare"));
+        QCOMPARE(createdAfterMainWindow(),
+                 (QStringList{QStringLiteral("TFNew_Project"), QStringLiteral("TFOpenConf"),
+                              QStringLiteral("TFSoftOptions"), QStringLiteral("TFAbout"), QStringLiteral("TFParGen"),
+                              QStringLiteral("TFBoot"), QStringLiteral("TFNMEA_0183_Set_Access2")}));
+    }
+
+    // Every window but the About box follows a language change, in creation order.
+    void languageChangeReachesEveryWindowInOrder()
+    {
+        create();
+        QStringList order;
+        for (LanguageAware* window : windows->mainWindow().languageAwareWindows())
+            order << dynamic_cast<QWidget*>(window)->objectName();
+        QCOMPARE(order, (QStringList{QStringLiteral("TFNew_Project"), QStringLiteral("TFOpenConf"),
+                                     QStringLiteral("TFSoftOptions"), QStringLiteral("TFParGen"),
+                                     QStringLiteral("TFBoot"), QStringLiteral("TFNMEA_0183_Set_Access2")}));
+
+        writeFixture(fixture->state.LanguageDir / "Italiano.lng",
+                     "STR100 = Nuova configurazione\r\nSTR200 = Apri configurazione\r\nSTR300 = Opzioni\r\n"
+                     "STR400 = Parametri\r\nSTR1000 = Regole NMEA 0183\r\n");
+        QVERIFY(!Switch_Language(fixture->state, "Italiano").has_value());
+        windows->mainWindow().Change_Language();
+        const auto title = [this](const char* name) {
+            return windows->mainWindow().findChild<QDialog*>(QLatin1String(name))->windowTitle();
+        };
+        QCOMPARE(title("TFNew_Project"), QStringLiteral("Nuova configurazione"));
+        QCOMPARE(title("TFOpenConf"), QStringLiteral("Apri configurazione"));
+        QCOMPARE(title("TFSoftOptions"), QStringLiteral("Opzioni"));
+        QCOMPARE(title("TFParGen"), QStringLiteral("Parametri"));
+        QCOMPARE(title("TFNMEA_0183_Set_Access2"), QStringLiteral("Regole NMEA 0183"));
+    }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "windows_test.moc"

@@ -603,6 +603,30 @@ private Q_SLOTS:
         QVERIFY(f.problems().isEmpty());
     }
 
+    void aDamagedFileThatCannotBeKeptIsNotReplaced()
+    {
+        birch::test::UiFixture f;
+        f.openProject("Harbour");
+        // The longest name a folder entry may have: its backup's name is too long, for every user.
+        f.state.NmeaAccessFile = f.state.ProjectDir / std::string(255, 'n');
+        birch::test::writeFixture(f.state.NmeaAccessFile, "<broken");
+        Window w(f.context);
+        f.prompter.answer(Prompter::Answer::Ok);
+        f.prompter.answer(Prompter::Answer::Ok);
+        show(f, w, [&](Window& w) {
+            click(w, "Btn_OK");
+            QVERIFY(w.isVisible());
+            click(w, "Btn_Cancel");
+        });
+        QCOMPARE(f.prompter.prompts.size(), 2);
+        QCOMPARE(f.prompter.prompts[1].kind, Prompter::Kind::Error);
+        QVERIFY(f.prompter.prompts[1].text.startsWith(
+            QStringLiteral("The damaged rule file could not be kept as a backup and was not replaced: ") +
+            qs(f.state.NmeaAccessFile.string())));
+        QCOMPARE(birch::test::readAll(f.state.NmeaAccessFile), std::string("<broken"));
+        QVERIFY(f.problems().isEmpty());
+    }
+
     void writeFailureKeepsTheWindowOpen()
     {
         birch::test::UiFixture f;

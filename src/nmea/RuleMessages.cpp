@@ -12,20 +12,20 @@ std::string withReason(const std::string& text, const std::filesystem::path& fil
 }
 } // namespace
 
-std::optional<std::string> loadMessage(const ExtraTexts& extra, const RuleFileLoad& load,
+std::optional<std::string> loadMessage(const ExtraTexts& extra, const ListenerFileLoad& load,
                                        const std::filesystem::path& file)
 {
     const std::string kept = "\n" + extra[ext::kFileKeptAsBackup] + file.string();
     switch (load.status) {
-    case RuleFileLoad::Status::Missing:
+    case ListenerFileLoad::Status::Missing:
         return std::nullopt;
-    case RuleFileLoad::Status::NoListener:
+    case ListenerFileLoad::Status::NoListener:
         return extra[ext::kRuleFileNoListener] + file.string() + kept;
-    case RuleFileLoad::Status::Unreadable:
+    case ListenerFileLoad::Status::Unreadable:
         return withReason(extra[ext::kFileCannotBeRead], file, load.reason) + kept;
-    case RuleFileLoad::Status::Malformed:
+    case ListenerFileLoad::Status::Malformed:
         return withReason(extra[ext::kFileCannotBeParsed], file, load.reason) + kept;
-    case RuleFileLoad::Status::Ok:
+    case ListenerFileLoad::Status::Ok:
         break;
     }
     if (load.notLoaded == 0)
@@ -34,10 +34,10 @@ std::optional<std::string> loadMessage(const ExtraTexts& extra, const RuleFileLo
            file.string();
 }
 
-std::string saveMessage(const ExtraTexts& extra, const RuleFileSave& save, const std::filesystem::path& file)
+std::string saveMessage(const ExtraTexts& extra, const ListenerFileSave& save, const std::filesystem::path& file)
 {
     const int text =
-        save.status == RuleFileSave::Status::BackupFailed ? ext::kRuleFileBackupFailed : ext::kFileCannotBeWritten;
+        save.status == ListenerFileSave::Status::BackupFailed ? ext::kRuleFileBackupFailed : ext::kFileCannotBeWritten;
     return withReason(extra[text], file, save.reason);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "lang/ExtraTexts.h"
-#include "nmea/RuleFile.h"
+#include "nmea/ListenerFile.h"
 
 #include <filesystem>
 #include <optional>
@@ -9,12 +9,12 @@
 
 namespace birch {
 
-// What the user is told after loading the rule file: one message naming the file when it
-// could not be used or held more rules than the table, nothing otherwise.
-std::optional<std::string> loadMessage(const ExtraTexts& extra, const RuleFileLoad& load,
+// What the user is told after either editor loaded the rule file: one message naming the file
+// when it could not be used or held more rules than the table, nothing otherwise.
+std::optional<std::string> loadMessage(const ExtraTexts& extra, const ListenerFileLoad& load,
                                        const std::filesystem::path& file);
 
 // Why a save did not happen, naming the file.
-std::string saveMessage(const ExtraTexts& extra, const RuleFileSave& save, const std::filesystem::path& file);
+std::string saveMessage(const ExtraTexts& extra, const ListenerFileSave& save, const std::filesystem::path& file);
 
 } // namespace birch

@@ -3,6 +3,7 @@
 #include "app/TFNew_Project.h"
 #include "app/TFOpenConf.h"
 #include "image/TFBoot.h"
+#include "nmea/TFNMEA_0183_Set_Access.h"
 #include "nmea/TFNMEA_0183_Set_Access2.h"
 #include "options/TFAbout.h"
 #include "options/TFSoftOptions.h"
@@ -22,6 +23,7 @@ TFWindows::TFWindows(UiContext& context, WindowServices services, const std::fil
         context, [main] { main->Change_Language(); }, services.main.newerVersionAvailable, main);
     FAbout = std::make_unique<TFAbout>(context, main);
     FParGen = std::make_unique<TFParGen>(context, main);
+    FNMEA_0183_Set_Access = std::make_unique<TFNMEA_0183_Set_Access>(context, main);
     // The main window starts the updater, so its busy flag and its wait apply.
     FBoot = std::make_unique<TFBoot>(context, services.echo, services.comPorts, *main, main);
     FNMEA_0183_Set_Access2 = std::make_unique<TFNMEA_0183_Set_Access2>(context, main);
@@ -36,9 +38,9 @@ TFWindows::TFWindows(UiContext& context, WindowServices services, const std::fil
     steps.nmeaAccess2 = FNMEA_0183_Set_Access2.get();
     main->setStepWindows(steps);
 
-    for (LanguageAware* window : std::initializer_list<LanguageAware*>{
-             FNew_Project.get(), FOpenConf.get(), FSoftOptions.get(), FParGen.get(), FBoot.get(),
-             FNMEA_0183_Set_Access2.get()})
+    for (LanguageAware* window :
+         std::initializer_list<LanguageAware*>{FNew_Project.get(), FOpenConf.get(), FSoftOptions.get(), FParGen.get(),
+                                               FNMEA_0183_Set_Access.get(), FBoot.get(), FNMEA_0183_Set_Access2.get()})
         main->registerLanguageAware(*window);
 }
 

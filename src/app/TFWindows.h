@@ -15,6 +15,7 @@ namespace birch {
 
 class TFAbout;
 class TFBoot;
+class TFNMEA_0183_Set_Access;
 class TFNMEA_0183_Set_Access2;
 class TFNew_Project;
 class TFOpenConf;
@@ -47,6 +48,8 @@ private:
     std::unique_ptr<TFSoftOptions> FSoftOptions;
     std::unique_ptr<TFAbout> FAbout;
     std::unique_ptr<TFParGen> FParGen;
+    // The first-generation list: created and re-texted with the others, opened by no step.
+    std::unique_ptr<TFNMEA_0183_Set_Access> FNMEA_0183_Set_Access;
     std::unique_ptr<TFBoot> FBoot;
     std::unique_ptr<TFNMEA_0183_Set_Access2> FNMEA_0183_Set_Access2;
 };

@@ -70,7 +70,8 @@ private Q_SLOTS:
         QCOMPARE(createdAfterMainWindow(),
                  (QStringList{QStringLiteral("TFNew_Project"), QStringLiteral("TFOpenConf"),
                               QStringLiteral("TFSoftOptions"), QStringLiteral("TFAbout"), QStringLiteral("TFParGen"),
-                              QStringLiteral("TFBoot"), QStringLiteral("TFNMEA_0183_Set_Access2")}));
+                              QStringLiteral("TFNMEA_0183_Set_Access"), QStringLiteral("TFBoot"),
+                              QStringLiteral("TFNMEA_0183_Set_Access2")}));
     }
 
     // Every window but the About box follows a language change, in creation order.
@@ -82,11 +83,12 @@ private Q_SLOTS:
             order << dynamic_cast<QWidget*>(window)->objectName();
         QCOMPARE(order, (QStringList{QStringLiteral("TFNew_Project"), QStringLiteral("TFOpenConf"),
                                      QStringLiteral("TFSoftOptions"), QStringLiteral("TFParGen"),
-                                     QStringLiteral("TFBoot"), QStringLiteral("TFNMEA_0183_Set_Access2")}));
+                                     QStringLiteral("TFNMEA_0183_Set_Access"), QStringLiteral("TFBoot"),
+                                     QStringLiteral("TFNMEA_0183_Set_Access2")}));
 
         writeFixture(fixture->state.LanguageDir / "Italiano.lng",
                      "STR100 = Nuova configurazione\r\nSTR200 = Apri configurazione\r\nSTR300 = Opzioni\r\n"
-                     "STR400 = Parametri\r\nSTR1000 = Regole NMEA 0183\r\n");
+                     "STR400 = Parametri\r\nSTR600 = Elenco NMEA 0183\r\nSTR1000 = Regole NMEA 0183\r\n");
         QVERIFY(!Switch_Language(fixture->state, "Italiano").has_value());
         windows->mainWindow().Change_Language();
         const auto title = [this](const char* name) {
@@ -96,6 +98,7 @@ private Q_SLOTS:
         QCOMPARE(title("TFOpenConf"), QStringLiteral("Apri configurazione"));
         QCOMPARE(title("TFSoftOptions"), QStringLiteral("Opzioni"));
         QCOMPARE(title("TFParGen"), QStringLiteral("Parametri"));
+        QCOMPARE(title("TFNMEA_0183_Set_Access"), QStringLiteral("Elenco NMEA 0183"));
         QCOMPARE(title("TFNMEA_0183_Set_Access2"), QStringLiteral("Regole NMEA 0183"));
     }
 };

@@ -1,58 +1,49 @@
 #include "nmea/ObjectsMap.h"
 
-#include "common/Xml.h"
+#include "nmea/ListenerFile.h"
+
+#include <limits>
 
 namespace birch {
-
-namespace {
-
-// A child that is not an element has no attributes, so it reads as disabled.
-std::string attribute(pugi::xml_node node, const char* name)
-{
-    return node.type() == pugi::node_element ? std::string(node.attribute(name).value()) : std::string();
-}
-
-} // namespace
 
 ObjectsMapLoad loadObjectsMap(const std::filesystem::path& ruleFile, const Catalog& catalog)
 {
     ObjectsMapLoad result;
-    XmlFileResult xml = loadXmlFile(ruleFile);
-    switch (xml.status) {
-    case XmlFileResult::Status::Missing:
-        return result;
-    case XmlFileResult::Status::Unreadable:
+    // The map lists every rule of the file, not only those that fit a table.
+    const ListenerFileLoad file = readListenerFile(
+        ruleFile, std::numeric_limits<std::size_t>::max(), [&](std::size_t position, const ListenerRow& row) {
+            // A child that is not an element has no attributes, so it reads as disabled.
+            if (row.attribute("Enable") != "Y")
+                return;
+            ObjectsMapRule rule;
+            rule.row = static_cast<int>(position) + 1;
+            rule.sentence = row.attribute("Sentence").value_or("");
+            rule.serialChannel = row.attribute("Serial_Channel").value_or("");
+            rule.mnemonic = row.attribute("Mnemonic").value_or("");
+            const int sentence = catalog.Find_Sentence(rule.sentence);
+            if (sentence < 1)
+                return;
+            for (const TFieldSentence& field : catalog.NMEA0183_Map()[static_cast<std::size_t>(sentence) - 1].Fields) {
+                rule.fields.push_back({std::string(field.Field), result.map.byteCount, field.Dimension});
+                result.map.byteCount += field.Dimension;
+            }
+            if (!rule.fields.empty())
+                result.map.rules.push_back(std::move(rule));
+        });
+    switch (file.status) {
+    case ListenerFileLoad::Status::Unreadable:
         result.status = ObjectsMapLoad::Status::Unreadable;
-        result.reason = xml.reason;
-        return result;
-    case XmlFileResult::Status::Malformed:
+        break;
+    case ListenerFileLoad::Status::Malformed:
         result.status = ObjectsMapLoad::Status::Malformed;
-        result.reason = xml.reason;
-        return result;
-    case XmlFileResult::Status::Ok:
+        break;
+    case ListenerFileLoad::Status::Missing:
+    case ListenerFileLoad::Status::NoListener:
+    case ListenerFileLoad::Status::Ok:
+        // No file, or no NMEA_Listener in it: the map holds no rule.
         break;
     }
-    const pugi::xml_node listener = childElement(firstNode(*xml.document), "NMEA_Listener");
-    const auto children = childrenByPosition(listener);
-    for (std::size_t i = 0; i < children.size(); ++i) {
-        const pugi::xml_node child = children[i];
-        if (attribute(child, "Enable") != "Y")
-            continue;
-        ObjectsMapRule rule;
-        rule.row = static_cast<int>(i) + 1;
-        rule.sentence = attribute(child, "Sentence");
-        rule.serialChannel = attribute(child, "Serial_Channel");
-        rule.mnemonic = attribute(child, "Mnemonic");
-        const int sentence = catalog.Find_Sentence(rule.sentence);
-        if (sentence < 1)
-            continue;
-        for (const TFieldSentence& field : catalog.NMEA0183_Map()[static_cast<std::size_t>(sentence) - 1].Fields) {
-            rule.fields.push_back({std::string(field.Field), result.map.byteCount, field.Dimension});
-            result.map.byteCount += field.Dimension;
-        }
-        if (!rule.fields.empty())
-            result.map.rules.push_back(std::move(rule));
-    }
+    result.reason = file.reason;
     return result;
 }
 

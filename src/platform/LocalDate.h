@@ -1,7 +1,5 @@
 #pragma once
 
-#include <compare>
-
 namespace birch {
 
 // A day of the calendar, as the local clock shows it.
@@ -9,8 +7,6 @@ struct CalendarDate {
     int year = 1970;
     int month = 1; // 1 to 12
     int day = 1;   // 1 to 31
-
-    auto operator<=>(const CalendarDate&) const = default;
 };
 
 // Today's date in the local time zone.

@@ -3,6 +3,7 @@
 #include "cli/Command.h"
 #include "cli/CompileCommand.h"
 #include "cli/ExitCodes.h"
+#include "cli/ObjectsMapCommand.h"
 #include "cli/TextsCommand.h"
 #include "cli/UpdateDescriptionCommand.h"
 #include "core/BuildConstants.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     commands.push_back(birch::cli::addCatalogCommand(app));
     commands.push_back(birch::cli::addCompileCommand(app));
     commands.push_back(birch::cli::addUpdateDescriptionCommand(app));
+    commands.push_back(birch::cli::addObjectsMapCommand(app));
 
     try {
         app.parse(argc, argv);

@@ -1,6 +1,8 @@
 #include "common/Windows1252.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
 
 namespace birch {
 
@@ -11,6 +13,73 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+
+// One step of strict UTF-8 decoding: the code point and the bytes it took, or no code point
+// and the length of the longest start of a valid sequence (at least one byte).
+struct Utf8Step {
+    std::optional<char32_t> codePoint;
+    std::size_t length = 1;
+};
+
+Utf8Step decodeUtf8At(std::string_view text, std::size_t at)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    if (lead < 0x80)
+        return {lead, 1};
+    std::size_t length = 0;
+    char32_t value = 0;
+    // The range of the second byte excludes overlong forms, surrogates and values above U+10FFFF.
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        value = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        value = lead & 0x0F;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        value = lead & 0x07;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return {std::nullopt, 1};
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if (at + i >= text.size())
+            return {std::nullopt, i};
+        const unsigned char next = byte(at + i);
+        if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF))
+            return {std::nullopt, i};
+        value = (value << 6) | (next & 0x3F);
+    }
+    return {value, length};
+}
+
+std::optional<char> windows1252Byte(char32_t cp)
+{
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<char>(cp);
+    const auto it = std::find(kHighControls.begin(), kHighControls.end(), cp);
+    if (it == kHighControls.end())
+        return std::nullopt;
+    return static_cast<char>(0x80 + (it - kHighControls.begin()));
+}
+
+std::string hex(unsigned value, int digits)
+{
+    std::array<char, 16> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%0*X", digits, value);
+    return buffer.data();
+}
+
+bool isControl(char32_t cp)
+{
+    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F);
+}
 } // namespace
 
 void appendUtf8(std::string& out, char32_t cp)
@@ -44,6 +113,36 @@ std::string decodeWindows1252(std::string_view bytes)
             appendUtf8(out, byte);
     }
     return out;
+}
+
+Windows1252Encoding encodeWindows1252(std::string_view utf8)
+{
+    Windows1252Encoding result;
+    result.bytes.reserve(utf8.size());
+    for (std::size_t at = 0; at < utf8.size();) {
+        const Utf8Step step = decodeUtf8At(utf8, at);
+        const std::optional<char> byte = step.codePoint ? windows1252Byte(*step.codePoint) : std::nullopt;
+        if (!byte) {
+            result.bytes.clear();
+            result.failure = Windows1252Failure{at, step.codePoint, std::string(utf8.substr(at, step.length))};
+            return result;
+        }
+        result.bytes.push_back(*byte);
+        at += step.length;
+    }
+    return result;
+}
+
+std::string describeFailure(const Windows1252Failure& failure)
+{
+    if (failure.codePoint) {
+        const std::string name = "U+" + hex(*failure.codePoint, 4);
+        return isControl(*failure.codePoint) ? name : name + " " + failure.text;
+    }
+    std::string bytes;
+    for (const char c : failure.text)
+        bytes += (bytes.empty() ? "0x" : " 0x") + hex(static_cast<unsigned char>(c), 2);
+    return bytes;
 }
 
 } // namespace birch

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,5 +13,29 @@ std::string decodeWindows1252(std::string_view bytes);
 
 // Appends the UTF-8 form of a code point.
 void appendUtf8(std::string& out, char32_t codePoint);
+
+// Where encoding stopped: a character the code page cannot hold, or bytes that are not UTF-8.
+struct Windows1252Failure {
+    std::size_t offset = 0;            // of `text` in the UTF-8 input
+    std::optional<char32_t> codePoint; // nothing when the input is not valid UTF-8 there
+    std::string text;                  // the character, or the invalid bytes, as found in the input
+};
+
+struct Windows1252Encoding {
+    std::string bytes;
+    std::optional<Windows1252Failure> failure;
+
+    bool ok() const { return !failure.has_value(); }
+};
+
+// Encodes UTF-8 as Windows-1252, the inverse of decodeWindows1252 (the C1 code points of the
+// five undefined bytes included). Fails at the first character the code page has no byte for
+// and at the first byte that is not part of valid UTF-8 (overlong forms and surrogates included);
+// the bytes are then empty.
+Windows1252Encoding encodeWindows1252(std::string_view utf8);
+
+// "U+2192 →" for a character (the code point alone for a control character), "0xE9" (each byte,
+// blank-separated) for input that is not UTF-8.
+std::string describeFailure(const Windows1252Failure& failure);
 
 } // namespace birch

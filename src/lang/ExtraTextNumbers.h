@@ -22,6 +22,13 @@ inline constexpr int kRulesNotLoaded = 301;
 inline constexpr int kRulesDroppedOnSave = 302;
 inline constexpr int kRuleFileBackupFailed = 303;
 
+// Objects map export (310-319).
+inline constexpr int kObjectsMapUnencodable = 310;
+inline constexpr int kObjectsMapNotUtf8 = 311;
+inline constexpr int kObjectsMapSourceUnreadable = 312;
+inline constexpr int kObjectsMapSourceMalformed = 313;
+inline constexpr int kObjectsMapNotWritten = 314;
+
 // Image and update.
 inline constexpr int kImageSourceMalformed = 400;
 inline constexpr int kImageSourceUnreadable = 401;

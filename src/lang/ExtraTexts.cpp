@@ -42,6 +42,13 @@ constexpr std::array kExtraDefaults = {
     ExtraDefault{ext::kRulesDroppedOnSave, ". OK will save the file without them: "},
     ExtraDefault{ext::kRuleFileBackupFailed,
                  "The damaged rule file could not be kept as a backup and was not replaced: "},
+    ExtraDefault{ext::kObjectsMapUnencodable, "The objects map was not written: the Windows-1252 code page has no "
+                                              "place for a character of the rule in row "},
+    ExtraDefault{ext::kObjectsMapNotUtf8,
+                 "The objects map was not written: the rule file holds bytes that are not UTF-8 in row "},
+    ExtraDefault{ext::kObjectsMapSourceUnreadable, "The objects map was not written. This rule file cannot be read: "},
+    ExtraDefault{ext::kObjectsMapSourceMalformed, "The objects map was not written. This rule file is not valid XML: "},
+    ExtraDefault{ext::kObjectsMapNotWritten, "The objects map cannot be written: "},
 
     // Image and update (400-499).
     ExtraDefault{ext::kImageSourceMalformed,

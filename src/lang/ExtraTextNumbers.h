@@ -43,4 +43,13 @@ inline constexpr int kDescriptionNotWritten = 407;
 inline constexpr int kCheckingForNewVersion = 500;
 inline constexpr int kAddressCannotBeOpened = 501;
 
+// Sibling profiles (600-699).
+inline constexpr int kGsdmlNameHasFolder = 600;
+inline constexpr int kGsdmlSourceMalformed = 601;
+inline constexpr int kGsdmlSourceUnreadable = 602;
+inline constexpr int kGsdmlBytesNeeded = 603;
+inline constexpr int kGsdmlBytesOfDevice = 604;
+inline constexpr int kGsdmlModulesMarked = 605;
+inline constexpr int kGsdmlNoRules = 606;
+
 } // namespace birch::ext

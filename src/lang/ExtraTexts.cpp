@@ -70,6 +70,18 @@ constexpr std::array kExtraDefaults = {
     // Options and version check (500-599).
     ExtraDefault{ext::kCheckingForNewVersion, "Checking for a newer version..."},
     ExtraDefault{ext::kAddressCannotBeOpened, "The address cannot be opened in the web browser: "},
+
+    // Sibling profiles (600-699).
+    ExtraDefault{ext::kGsdmlNameHasFolder, "The PROFINET GSDML file name cannot contain \"/\": "},
+    ExtraDefault{ext::kGsdmlSourceMalformed, "The GSDML file was not written. This file is not valid XML: "},
+    ExtraDefault{ext::kGsdmlSourceUnreadable, "The GSDML file was not written. This file cannot be read: "},
+    ExtraDefault{ext::kGsdmlBytesNeeded,
+                 "The sentence rules need more PROFINET input bytes than the device has. Bytes needed: "},
+    ExtraDefault{ext::kGsdmlBytesOfDevice, ", bytes of the device: "},
+    ExtraDefault{ext::kGsdmlModulesMarked,
+                 ". The GSDML file is written all the same; the input modules that do not fit are marked in it: "},
+    ExtraDefault{ext::kGsdmlNoRules, "The objects map lists no enabled sentence rule, so the GSDML file describes the "
+                                     "device without input modules."},
 };
 
 const std::string kEmpty;

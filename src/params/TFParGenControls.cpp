@@ -1,6 +1,7 @@
 #include "params/TFParGen.h"
 
 #include "params/ParGenLists.h"
+#include "params/ProfinetDefaults.h"
 #include "widgets/ByteAddressEdits.h"
 #include "widgets/CollapsibleGroup.h"
 #include "widgets/CollapsibleGroupStack.h"
@@ -210,10 +211,10 @@ void TFParGen::Create_PROFINET()
     CB_PROFINET_EN_GAT = addCheck(g, "CB_PROFINET_EN_GAT", 2, kLabelWidth);
     E_PROFINET_GAT = addAddress(g, "E_PROFINET_GAT", 2);
     L_PROFINET_Name_Station = addLabel(g, "L_PROFINET_Name_Station", 3);
-    E_PROFINET_Name_Station = addEdit(g, "E_PROFINET_Name_Station", 3, QStringLiteral("devicename1"));
+    E_PROFINET_Name_Station = addEdit(g, "E_PROFINET_Name_Station", 3, qs(kProfinetStationName));
     E_PROFINET_Name_Station->setMaxLength(15);
     L_PROFINET_Num_Byte = addLabel(g, "L_PROFINET_Num_Byte", 4);
-    E_PROFINET_Num_Byte = addEdit(g, "E_PROFINET_Num_Byte", 4, QStringLiteral("1438"));
+    E_PROFINET_Num_Byte = addEdit(g, "E_PROFINET_Num_Byte", 4, QString::number(kProfinetInputBytes));
     Fit_Group(g, E_PROFINET_Num_Byte);
     allGroups_.append(g);
     CPG->addGroup(g);

@@ -24,6 +24,8 @@ Prompter::Answer QtPrompter::message(QWidget* parent, Kind kind, const QString& 
         break;
     }
     box.setWindowTitle(parent != nullptr ? parent->window()->windowTitle() : QString());
+    // Messages carry file names and typed text; markup in them is shown, never applied.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (buttons) {
     case Buttons::Ok:

@@ -10,7 +10,10 @@
 #include "image/TFUpdateDevice.h"
 #include "lang/ExtraTextNumbers.h"
 #include "lang/FileNoticeText.h"
+#include "nmea/TFObjectsMapStep.h"
 #include "options/MakerAddresses.h"
+#include "profiles/TFGsdmlStep.h"
+#include "profiles/TFProfinetFileName.h"
 #include "widgets/ModalWaitDialog.h"
 #include "widgets/OpenAddress.h"
 #include "widgets/QtText.h"
@@ -306,6 +309,10 @@ void TFMosaicFirmWare::Btn_Click(QPushButton* button)
         runStepWindow(windows_.parGen);
     } else if (button == Btn_NMEA0183_Access) {
         runStepWindow(windows_.nmeaAccess2);
+    } else if (button == Btn_PROFINET_XML) {
+        PROFINET_XML();
+    } else if (button == Btn_PROFINET_Map) {
+        PROFINET_Map();
     } else if (button == Btn_MQTT_Set_Topic) {
         runStepWindow(windows_.mqttSetTopic);
     } else if (button == Btn_EtherCAT_Set_Access) {
@@ -339,6 +346,18 @@ void TFMosaicFirmWare::Update_Device()
 {
     if (windows_.update != nullptr)
         birch::Update_Device(context_, *windows_.update, this);
+}
+
+void TFMosaicFirmWare::PROFINET_XML()
+{
+    TFProfinetFileName* nameDialog = windows_.profinetFileName;
+    if (nameDialog != nullptr && context_.modalRunner.run(*nameDialog) == QDialog::Accepted)
+        Create_GSDML_File(context_, this, nameDialog->Name_File_XML());
+}
+
+void TFMosaicFirmWare::PROFINET_Map()
+{
+    birch::PROFINET_Map(context_, this);
 }
 
 void TFMosaicFirmWare::Apply_Timer_Rule()

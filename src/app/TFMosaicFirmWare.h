@@ -30,6 +30,7 @@ namespace birch {
 class TFNew_Project;
 class TFOpenConf;
 class TFBoot;
+class TFProfinetFileName;
 
 // The windows the steps open, created after the main window; a step whose window is not set
 // opens nothing.
@@ -41,6 +42,7 @@ struct StepWindows {
     QDialog* parGen = nullptr;      // TFParGen
     QDialog* nmeaAccess2 = nullptr; // TFNMEA_0183_Set_Access2
     TFBoot* update = nullptr;
+    TFProfinetFileName* profinetFileName = nullptr;
     QDialog* mqttSetTopic = nullptr;  // TFMQTT_Set_Topic
     QDialog* etherCatSlave = nullptr; // TFEtherCATSlave
 };
@@ -82,6 +84,8 @@ public:
     void Create_New_Project();
     void Open_Project();
     void Update_Device();
+    void PROFINET_XML();
+    void PROFINET_Map();
 
     // Enables the version check exactly while internet access and the update check are allowed.
     void Apply_Timer_Rule();

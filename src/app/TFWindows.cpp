@@ -8,6 +8,7 @@
 #include "options/TFAbout.h"
 #include "options/TFSoftOptions.h"
 #include "params/TFParGen.h"
+#include "profiles/TFProfinetFileName.h"
 
 namespace birch {
 
@@ -24,6 +25,7 @@ TFWindows::TFWindows(UiContext& context, WindowServices services, const std::fil
     FAbout = std::make_unique<TFAbout>(context, main);
     FParGen = std::make_unique<TFParGen>(context, main);
     FNMEA_0183_Set_Access = std::make_unique<TFNMEA_0183_Set_Access>(context, main);
+    FProfinetFileName = std::make_unique<TFProfinetFileName>(context, services.startDate, main);
     // The main window starts the updater, so its busy flag and its wait apply.
     FBoot = std::make_unique<TFBoot>(context, services.echo, services.comPorts, *main, main);
     FNMEA_0183_Set_Access2 = std::make_unique<TFNMEA_0183_Set_Access2>(context, main);
@@ -36,11 +38,12 @@ TFWindows::TFWindows(UiContext& context, WindowServices services, const std::fil
     steps.parGen = FParGen.get();
     steps.update = FBoot.get();
     steps.nmeaAccess2 = FNMEA_0183_Set_Access2.get();
+    steps.profinetFileName = FProfinetFileName.get();
     main->setStepWindows(steps);
 
-    for (LanguageAware* window :
-         std::initializer_list<LanguageAware*>{FNew_Project.get(), FOpenConf.get(), FSoftOptions.get(), FParGen.get(),
-                                               FNMEA_0183_Set_Access.get(), FBoot.get(), FNMEA_0183_Set_Access2.get()})
+    for (LanguageAware* window : std::initializer_list<LanguageAware*>{
+             FNew_Project.get(), FOpenConf.get(), FSoftOptions.get(), FParGen.get(), FNMEA_0183_Set_Access.get(),
+             FProfinetFileName.get(), FBoot.get(), FNMEA_0183_Set_Access2.get()})
         main->registerLanguageAware(*window);
 }
 

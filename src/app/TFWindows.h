@@ -3,6 +3,7 @@
 #include "app/TFMosaicFirmWare.h"
 #include "image/Send_Ping.h"
 #include "platform/ComPortLister.h"
+#include "platform/LocalDate.h"
 #include "widgets/UiContext.h"
 
 #include <filesystem>
@@ -20,6 +21,7 @@ class TFNMEA_0183_Set_Access2;
 class TFNew_Project;
 class TFOpenConf;
 class TFParGen;
+class TFProfinetFileName;
 class TFSoftOptions;
 
 // What the windows need beyond the common seams; each service goes only to the window that uses it.
@@ -27,6 +29,8 @@ struct WindowServices {
     MainWindowServices main;
     EchoService echo;
     const ComPortLister& comPorts;
+    // The day the program started: the GSDML file name carries it for the whole run.
+    CalendarDate startDate;
 };
 
 // Every window of a run, created once in the product's order, the main window first (its
@@ -50,6 +54,7 @@ private:
     std::unique_ptr<TFParGen> FParGen;
     // The first-generation list: created and re-texted with the others, opened by no step.
     std::unique_ptr<TFNMEA_0183_Set_Access> FNMEA_0183_Set_Access;
+    std::unique_ptr<TFProfinetFileName> FProfinetFileName;
     std::unique_ptr<TFBoot> FBoot;
     std::unique_ptr<TFNMEA_0183_Set_Access2> FNMEA_0183_Set_Access2;
 };

@@ -10,6 +10,7 @@
 #include "platform/CurlHttpClient.h"
 #include "platform/EchoTransport.h"
 #include "platform/ExecutableDir.h"
+#include "platform/LocalDate.h"
 #include "platform/ProgramLauncher.h"
 #include "widgets/EventLoopClock.h"
 #include "widgets/ModalRunner.h"
@@ -60,8 +61,9 @@ int main(int argc, char* argv[])
 
     birch::MainWindowServices mainServices(launcher);
     mainServices.newerVersionAvailable = [&versionChecker] { return versionChecker.Check_Version(); };
-    birch::TFWindows windows(context, birch::WindowServices{mainServices, {*echoTransport, echoClock}, comPorts},
-                             birch::executableDir());
+    birch::TFWindows windows(
+        context, birch::WindowServices{mainServices, {*echoTransport, echoClock}, comPorts, birch::localToday()},
+        birch::executableDir());
 
     windows.mainWindow().show();
     return application.exec();

@@ -6,6 +6,7 @@
 #include "lang/Language.h"
 #include "platform/ChildReaper.h"
 #include "platform/ProgramLauncher.h"
+#include "profiles/TFProfinetFileName.h"
 
 #include "FakeComPortLister.h"
 #include "FakeEcho.h"
@@ -62,6 +63,7 @@ private:
     test::FakeEchoTransport echoTransport{echoClock};
     test::FakeComPortLister comPorts;
     std::unique_ptr<TFBoot> boot;
+    std::unique_ptr<TFProfinetFileName> profinetFileName;
     std::vector<std::unique_ptr<QDialog>> stepDialogs;
     StepWindows steps;
 
@@ -88,6 +90,9 @@ private:
         boot = std::make_unique<TFBoot>(fixture->context, EchoService{echoTransport, echoClock}, comPorts, *window,
                                         window.get());
         steps.update = boot.get();
+        profinetFileName =
+            std::make_unique<TFProfinetFileName>(fixture->context, CalendarDate{2026, 3, 5}, window.get());
+        steps.profinetFileName = profinetFileName.get();
         window->setStepWindows(steps);
         window->show();
     }
@@ -117,6 +122,7 @@ private Q_SLOTS:
     {
         const QStringList problems = fixture->problems();
         boot.reset();
+        profinetFileName.reset();
         openConf.reset();
         newProject.reset();
         window.reset();
@@ -242,6 +248,38 @@ private Q_SLOTS:
             QTest::mouseClick(child<QPushButton>(qPrintable(step)), Qt::LeftButton);
             QCOMPARE(fixture->prompter.prompts.last().text, QStringLiteral("Error! Project not Valid"));
         }
+    }
+
+    // The two steps of the PROFINET profile, from the button to the file on disk.
+    void alderStepsWriteTheirFiles()
+    {
+        fixture->state.Profile = DeviceProfile::Alder;
+        create();
+        fixture->openProject("Ship");
+        writeFixture(fixture->state.NmeaAccessFile, "<NMEA_0183><NMEA_Listener><row Enable=\"Y\" Sentence=\"MTW\" "
+                                                    "Serial_Channel=\"RS232\" Mnemonic=\"Temp\"/></NMEA_Listener>"
+                                                    "</NMEA_0183>");
+        const auto folder = fixture->state.ProjectDir;
+
+        fixture->prompter.answerSaveFile(QString::fromStdString((folder / "map").string()));
+        click("Btn_PROFINET_Map");
+        QCOMPARE(readAll(folder / "map.csv"), std::string("Byte; Sentence; Field; Serial; Mnemonic;\r\n"
+                                                          "0-1-2-3;MTW;Water temperature, Number [floating point];"
+                                                          "RS232;Temp;\r\n"
+                                                          "4;MTW;Water temperature, Unit [character];RS232;Temp;\r\n"));
+
+        fixture->runner.then([](QDialog& dialog) {
+            QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("E_XML_User")), QStringLiteral("Deck"));
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Btn_OK")), Qt::LeftButton);
+        });
+        // The name typed in the save dialog only chooses the folder.
+        fixture->prompter.answerSaveFile(QString::fromStdString((folder / "other.xml").string()));
+        click("Btn_PROFINET_XML");
+        QCOMPARE(fixture->runner.shown, QList<QDialog*>{profinetFileName.get()});
+        const auto gsdml = folder / "GSDML-V2.25-Velmora-_Deck-20260305.xml";
+        QVERIFY(std::filesystem::exists(gsdml));
+        QVERIFY(!std::filesystem::exists(folder / "other.xml"));
+        QVERIFY(readAll(gsdml).find("Temp") != std::string::npos);
     }
 
     void setLangWritesEveryCaptionAndHint()

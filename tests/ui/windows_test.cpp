@@ -33,7 +33,8 @@ private:
     {
         MainWindowServices mainServices(*launcher);
         windows = std::make_unique<TFWindows>(
-            fixture->context, WindowServices{mainServices, {echoTransport, echoClock}, comPorts}, fixture->dir.path());
+            fixture->context, WindowServices{mainServices, {echoTransport, echoClock}, comPorts, {2026, 3, 5}},
+            fixture->dir.path());
     }
 
     // The windows made after the main window, in the order they were made: each is created as
@@ -70,8 +71,8 @@ private Q_SLOTS:
         QCOMPARE(createdAfterMainWindow(),
                  (QStringList{QStringLiteral("TFNew_Project"), QStringLiteral("TFOpenConf"),
                               QStringLiteral("TFSoftOptions"), QStringLiteral("TFAbout"), QStringLiteral("TFParGen"),
-                              QStringLiteral("TFNMEA_0183_Set_Access"), QStringLiteral("TFBoot"),
-                              QStringLiteral("TFNMEA_0183_Set_Access2")}));
+                              QStringLiteral("TFNMEA_0183_Set_Access"), QStringLiteral("TFProfinetFileName"),
+                              QStringLiteral("TFBoot"), QStringLiteral("TFNMEA_0183_Set_Access2")}));
     }
 
     // Every window but the About box follows a language change, in creation order.
@@ -83,12 +84,13 @@ private Q_SLOTS:
             order << dynamic_cast<QWidget*>(window)->objectName();
         QCOMPARE(order, (QStringList{QStringLiteral("TFNew_Project"), QStringLiteral("TFOpenConf"),
                                      QStringLiteral("TFSoftOptions"), QStringLiteral("TFParGen"),
-                                     QStringLiteral("TFNMEA_0183_Set_Access"), QStringLiteral("TFBoot"),
-                                     QStringLiteral("TFNMEA_0183_Set_Access2")}));
+                                     QStringLiteral("TFNMEA_0183_Set_Access"), QStringLiteral("TFProfinetFileName"),
+                                     QStringLiteral("TFBoot"), QStringLiteral("TFNMEA_0183_Set_Access2")}));
 
         writeFixture(fixture->state.LanguageDir / "Italiano.lng",
                      "STR100 = Nuova configurazione\r\nSTR200 = Apri configurazione\r\nSTR300 = Opzioni\r\n"
-                     "STR400 = Parametri\r\nSTR600 = Elenco NMEA 0183\r\nSTR1000 = Regole NMEA 0183\r\n");
+                     "STR400 = Parametri\r\nSTR600 = Elenco NMEA 0183\r\nSTR700 = Nome del file GSDML\r\nSTR1000 = "
+                     "Regole NMEA 0183\r\n");
         QVERIFY(!Switch_Language(fixture->state, "Italiano").has_value());
         windows->mainWindow().Change_Language();
         const auto title = [this](const char* name) {
@@ -99,6 +101,7 @@ private Q_SLOTS:
         QCOMPARE(title("TFSoftOptions"), QStringLiteral("Opzioni"));
         QCOMPARE(title("TFParGen"), QStringLiteral("Parametri"));
         QCOMPARE(title("TFNMEA_0183_Set_Access"), QStringLiteral("Elenco NMEA 0183"));
+        QCOMPARE(title("TFProfinetFileName"), QStringLiteral("Nome del file GSDML"));
         QCOMPARE(title("TFNMEA_0183_Set_Access2"), QStringLiteral("Regole NMEA 0183"));
     }
 };

@@ -1,5 +1,7 @@
 #include "common/Windows1252.h"
 
+#include "common/Utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -13,51 +15,6 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
-
-// One step of strict UTF-8 decoding: the code point and the bytes it took, or no code point
-// and the length of the longest start of a valid sequence (at least one byte).
-struct Utf8Step {
-    std::optional<char32_t> codePoint;
-    std::size_t length = 1;
-};
-
-Utf8Step decodeUtf8At(std::string_view text, std::size_t at)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    if (lead < 0x80)
-        return {lead, 1};
-    std::size_t length = 0;
-    char32_t value = 0;
-    // The range of the second byte excludes overlong forms, surrogates and values above U+10FFFF.
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        value = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        value = lead & 0x0F;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        value = lead & 0x07;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return {std::nullopt, 1};
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if (at + i >= text.size())
-            return {std::nullopt, i};
-        const unsigned char next = byte(at + i);
-        if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF))
-            return {std::nullopt, i};
-        value = (value << 6) | (next & 0x3F);
-    }
-    return {value, length};
-}
 
 std::optional<char> windows1252Byte(char32_t cp)
 {
@@ -81,25 +38,6 @@ bool isControl(char32_t cp)
     return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F);
 }
 } // namespace
-
-void appendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
 
 std::string decodeWindows1252(std::string_view bytes)
 {

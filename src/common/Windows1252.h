@@ -11,9 +11,6 @@ namespace birch {
 // 0x8D, 0x8F, 0x90, 0x9D) map to the C1 code points of the same value.
 std::string decodeWindows1252(std::string_view bytes);
 
-// Appends the UTF-8 form of a code point.
-void appendUtf8(std::string& out, char32_t codePoint);
-
 // Where encoding stopped: a character the code page cannot hold, or bytes that are not UTF-8.
 struct Windows1252Failure {
     std::size_t offset = 0;            // of `text` in the UTF-8 input

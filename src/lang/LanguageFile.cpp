@@ -2,70 +2,19 @@
 
 #include "common/DecimalNumber.h"
 #include "common/TextUtil.h"
+#include "common/Utf8.h"
 #include "common/Windows1252.h"
 
 namespace birch {
 
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
 constexpr std::string_view kPilcrow = "\xC2\xB6";
 constexpr std::string_view kComment = "/#/";
 
 bool startsWith(std::string_view text, std::string_view prefix)
 {
     return text.substr(0, prefix.size()) == prefix;
-}
-
-// Length of the valid UTF-8 sequence at the start of `text`, or 0.
-std::size_t validUtf8Length(std::string_view text)
-{
-    const auto lead = static_cast<unsigned char>(text[0]);
-    std::size_t length = 0;
-    char32_t min = 0;
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        min = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        min = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (text.size() < length)
-        return 0;
-    char32_t cp = lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if ((byte & 0xC0) != 0x80)
-            return 0;
-        cp = (cp << 6) | (byte & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return 0;
-    return length;
-}
-
-std::string sanitizeUtf8(std::string_view bytes)
-{
-    std::string out;
-    out.reserve(bytes.size());
-    while (!bytes.empty()) {
-        const std::size_t length = validUtf8Length(bytes);
-        if (length == 0) {
-            appendUtf8(out, kReplacement);
-            bytes.remove_prefix(1);
-        } else {
-            out.append(bytes.substr(0, length));
-            bytes.remove_prefix(length);
-        }
-    }
-    return out;
 }
 
 std::string decodeUtf16(std::string_view bytes, bool bigEndian)
@@ -88,10 +37,10 @@ std::string decodeUtf16(std::string_view bytes, bool bigEndian)
                 continue;
             }
         }
-        appendUtf8(out, (first >= 0xD800 && first <= 0xDFFF) ? kReplacement : first);
+        appendUtf8(out, (first >= 0xD800 && first <= 0xDFFF) ? kReplacementCharacter : first);
     }
     if (i < bytes.size())
-        appendUtf8(out, kReplacement);
+        appendUtf8(out, kReplacementCharacter);
     return out;
 }
 

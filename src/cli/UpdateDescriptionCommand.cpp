@@ -23,6 +23,7 @@ struct DescriptionOptions {
     int option = kUpdateFirmwareAndConfiguration;
     bool noReadBack = false;
     std::string output;
+    std::string profile{profileName(kDefaultProfile)};
 };
 
 int runDescription(const DescriptionOptions& options)
@@ -34,7 +35,8 @@ int runDescription(const DescriptionOptions& options)
     request.masterDir = options.masterDir;
     request.projectDir = options.projectDir;
     AtomicFileWriter writer;
-    if (const auto error = saveUpdateDescription(options.output, kDefaultProfile, request, writer)) {
+    if (const auto error =
+            saveUpdateDescription(options.output, parseProfile(options.profile).value(), request, writer)) {
         std::cerr << ExtraTexts()[ext::kFileCannotBeWritten] << error->file.string() << ": " << error->reason << "\n";
         return kFileError;
     }
@@ -55,6 +57,11 @@ Command addUpdateDescriptionCommand(CLI::App& parent)
         ->check(CLI::Range(0, 2));
     app->add_flag("--no-read-back", options->noReadBack, "Do not read the written memory back");
     app->add_option("-o,--output", options->output, "Description file to write")->required();
+    // The MQTT variant's updater reads its own form of the description.
+    app->add_option("--profile", options->profile, "Device profile: " + profileNameList())
+        ->check([](const std::string& name) {
+            return parseProfile(name) ? std::string() : "unknown profile; choose one of: " + profileNameList();
+        });
     return Command{app, [options] { return runDescription(*options); }};
 }
 

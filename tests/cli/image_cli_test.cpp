@@ -92,6 +92,35 @@ TEST(UpdateDescriptionCli, SameFileAsTheDialogWrites)
     }
 }
 
+TEST(UpdateDescriptionCli, TheProfileChoosesTheFormOfTheDescription)
+{
+    TempDir dir;
+    const auto args = [&dir](const std::string& profile) {
+        return std::vector<std::string>{"update-description",
+                                        "--project-dir",
+                                        (dir / "P").string(),
+                                        "--master-dir",
+                                        (dir / "MASTER").string(),
+                                        "--ip",
+                                        "127.0.0.1",
+                                        "--option",
+                                        "2",
+                                        "--profile",
+                                        profile,
+                                        "-o",
+                                        (dir / "d.xml").string()};
+    };
+    const UpdateRequest request{"127.0.0.1", 2, true, dir / "MASTER", dir / "P"};
+    ASSERT_EQ(runCli(args("damson")).exitCode, 0);
+    EXPECT_EQ(readAll(dir / "d.xml"), Compile_XML_Parameter_New_Boot(request));
+    ASSERT_EQ(runCli(args("Birch")).exitCode, 0);
+    EXPECT_EQ(readAll(dir / "d.xml"), Compile_XML_Parameter(request));
+
+    const CliResult unknown = runCli(args("Oak"));
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_NE(unknown.err.find("Alder, Birch, Cedar, Damson, Elm"), std::string::npos) << unknown.err;
+}
+
 TEST(UpdateDescriptionCli, RefusesAnUnknownOption)
 {
     TempDir dir;

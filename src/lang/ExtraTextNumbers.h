@@ -36,4 +36,14 @@ inline constexpr int kDescriptionNotWritten = 407;
 inline constexpr int kCheckingForNewVersion = 500;
 inline constexpr int kAddressCannotBeOpened = 501;
 
+// Sibling profiles (600-699); EtherCAT variables and the ESI file (630-649).
+inline constexpr int kEtherCatElementMissing = 630;
+inline constexpr int kEtherCatRowsNotLoaded = 631;
+inline constexpr int kEtherCatRowsDroppedOnSave = 632;
+inline constexpr int kEtherCatMasterToSlaveDropped = 633;
+inline constexpr int kEtherCatSaveAnyway = 634;
+inline constexpr int kEtherCatPastDataArea = 635;
+inline constexpr int kEtherCatSavedAsTheyAre = 636;
+inline constexpr int kEtherCatBackupFailed = 637;
+
 } // namespace birch::ext

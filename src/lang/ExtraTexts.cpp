@@ -63,6 +63,23 @@ constexpr std::array kExtraDefaults = {
     // Options and version check (500-599).
     ExtraDefault{ext::kCheckingForNewVersion, "Checking for a newer version..."},
     ExtraDefault{ext::kAddressCannotBeOpened, "The address cannot be opened in the web browser: "},
+
+    // Sibling profiles (600-699): EtherCAT variables and the ESI file (630-649).
+    ExtraDefault{ext::kEtherCatElementMissing,
+                 "The EtherCAT variables file lacks the element named on the next line, so it was loaded only "
+                 "in part: "},
+    ExtraDefault{ext::kEtherCatRowsNotLoaded,
+                 "The EtherCAT variables file holds more variables than the 256 rows of a table; variables not "
+                 "loaded: "},
+    ExtraDefault{ext::kEtherCatRowsDroppedOnSave, ". OK will save the file without them: "},
+    ExtraDefault{ext::kEtherCatMasterToSlaveDropped,
+                 "The file holds master-to-slave variables, which this window does not show; OK saves the file "
+                 "without them. Variables that would be removed: "},
+    ExtraDefault{ext::kEtherCatSaveAnyway, "Save anyway?"},
+    ExtraDefault{ext::kEtherCatPastDataArea, "Variables that run past the end of the 2000-byte data area, by row: "},
+    ExtraDefault{ext::kEtherCatSavedAsTheyAre, "The file is saved with them as they are."},
+    ExtraDefault{ext::kEtherCatBackupFailed,
+                 "The damaged EtherCAT variables file could not be kept as a backup and was not replaced: "},
 };
 
 const std::string kEmpty;

@@ -45,5 +45,8 @@ inline constexpr int kEtherCatSaveAnyway = 634;
 inline constexpr int kEtherCatPastDataArea = 635;
 inline constexpr int kEtherCatSavedAsTheyAre = 636;
 inline constexpr int kEtherCatBackupFailed = 637;
+inline constexpr int kEsiElementMissing = 640;
+inline constexpr int kEsiSourceMalformed = 641;
+inline constexpr int kEsiSourceUnreadable = 642;
 
 } // namespace birch::ext

@@ -80,6 +80,11 @@ constexpr std::array kExtraDefaults = {
     ExtraDefault{ext::kEtherCatSavedAsTheyAre, "The file is saved with them as they are."},
     ExtraDefault{ext::kEtherCatBackupFailed,
                  "The damaged EtherCAT variables file could not be kept as a backup and was not replaced: "},
+    ExtraDefault{ext::kEsiElementMissing,
+                 "The ESI file was not written. The EtherCAT variables file lacks the element named on the next "
+                 "line: "},
+    ExtraDefault{ext::kEsiSourceMalformed, "The ESI file was not written. This file is not valid XML: "},
+    ExtraDefault{ext::kEsiSourceUnreadable, "The ESI file was not written. This file cannot be read: "},
 };
 
 const std::string kEmpty;

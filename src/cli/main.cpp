@@ -2,6 +2,7 @@
 #include "cli/CheckCommand.h"
 #include "cli/Command.h"
 #include "cli/CompileCommand.h"
+#include "cli/EsiCommand.h"
 #include "cli/ExitCodes.h"
 #include "cli/TextsCommand.h"
 #include "cli/UpdateDescriptionCommand.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     commands.push_back(birch::cli::addCatalogCommand(app));
     commands.push_back(birch::cli::addCompileCommand(app));
     commands.push_back(birch::cli::addUpdateDescriptionCommand(app));
+    commands.push_back(birch::cli::addEsiCommand(app));
 
     try {
         app.parse(argc, argv);

@@ -47,8 +47,10 @@ public:
         return a;
     }
 
-    std::optional<QString> saveFileName(QWidget*, const QString& caption, const QString&, const QString&) override
+    std::optional<QString> saveFileName(QWidget*, const QString& caption, const QString& folder,
+                                        const QString& filter) override
     {
+        fileDialogs.push_back({caption, folder, filter});
         if (fileAnswers_.empty()) {
             unscripted << QStringLiteral("unscripted file dialog: ") + caption;
             return std::nullopt;
@@ -69,7 +71,14 @@ public:
         return all;
     }
 
+    struct FileDialog {
+        QString caption;
+        QString folder;
+        QString filter;
+    };
+
     QList<Prompt> prompts;
+    QList<FileDialog> fileDialogs;
     QStringList unscripted;
 
 private:

@@ -12,6 +12,7 @@
 #include "lang/FileNoticeText.h"
 #include "nmea/TFObjectsMapStep.h"
 #include "options/MakerAddresses.h"
+#include "profiles/TFEsiStep.h"
 #include "profiles/TFGsdmlStep.h"
 #include "profiles/TFProfinetFileName.h"
 #include "widgets/ModalWaitDialog.h"
@@ -317,6 +318,8 @@ void TFMosaicFirmWare::Btn_Click(QPushButton* button)
         runStepWindow(windows_.mqttSetTopic);
     } else if (button == Btn_EtherCAT_Set_Access) {
         runStepWindow(windows_.etherCatSlave);
+    } else if (button == Btn_EtherCAT_ESI_File) {
+        EtherCAT_ESI_File(context_, this);
     } else if (button == Btn_CreateBin) {
         Update_Device();
     }

@@ -8,6 +8,7 @@
 #include "options/TFAbout.h"
 #include "options/TFSoftOptions.h"
 #include "params/TFParGen.h"
+#include "profiles/TFEtherCATSlave.h"
 #include "profiles/TFProfinetFileName.h"
 
 namespace birch {
@@ -29,6 +30,7 @@ TFWindows::TFWindows(UiContext& context, WindowServices services, const std::fil
     // The main window starts the updater, so its busy flag and its wait apply.
     FBoot = std::make_unique<TFBoot>(context, services.echo, services.comPorts, *main, main);
     FNMEA_0183_Set_Access2 = std::make_unique<TFNMEA_0183_Set_Access2>(context, main);
+    FEtherCATSlave = std::make_unique<TFEtherCATSlave>(context, main);
 
     StepWindows steps;
     steps.newProject = FNew_Project.get();
@@ -39,11 +41,12 @@ TFWindows::TFWindows(UiContext& context, WindowServices services, const std::fil
     steps.update = FBoot.get();
     steps.nmeaAccess2 = FNMEA_0183_Set_Access2.get();
     steps.profinetFileName = FProfinetFileName.get();
+    steps.etherCatSlave = FEtherCATSlave.get();
     main->setStepWindows(steps);
 
     for (LanguageAware* window : std::initializer_list<LanguageAware*>{
              FNew_Project.get(), FOpenConf.get(), FSoftOptions.get(), FParGen.get(), FNMEA_0183_Set_Access.get(),
-             FProfinetFileName.get(), FBoot.get(), FNMEA_0183_Set_Access2.get()})
+             FProfinetFileName.get(), FBoot.get(), FNMEA_0183_Set_Access2.get(), FEtherCATSlave.get()})
         main->registerLanguageAware(*window);
 }
 

@@ -15,6 +15,7 @@ class QDialog;
 namespace birch {
 
 class TFAbout;
+class TFEtherCATSlave;
 class TFBoot;
 class TFNMEA_0183_Set_Access;
 class TFNMEA_0183_Set_Access2;
@@ -57,6 +58,7 @@ private:
     std::unique_ptr<TFProfinetFileName> FProfinetFileName;
     std::unique_ptr<TFBoot> FBoot;
     std::unique_ptr<TFNMEA_0183_Set_Access2> FNMEA_0183_Set_Access2;
+    std::unique_ptr<TFEtherCATSlave> FEtherCATSlave;
 };
 
 } // namespace birch

@@ -2,6 +2,7 @@
 #include "cli/CheckCommand.h"
 #include "cli/Command.h"
 #include "cli/CompileCommand.h"
+#include "cli/EsiCommand.h"
 #include "cli/ExitCodes.h"
 #include "cli/ObjectsMapCommand.h"
 #include "cli/TextsCommand.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv)
     commands.push_back(birch::cli::addCompileCommand(app));
     commands.push_back(birch::cli::addUpdateDescriptionCommand(app));
     commands.push_back(birch::cli::addObjectsMapCommand(app));
+    commands.push_back(birch::cli::addEsiCommand(app));
 
     try {
         app.parse(argc, argv);

@@ -14,6 +14,8 @@ struct GridCell {
     bool hasCheckBox = false;
     bool checked = false;
     bool readOnly = false;
+    // Drawn so that it stands out: a value the user should look at.
+    bool marked = false;
 };
 
 // A rule table of fixed size: row 0 is the header row, column 0 the fixed column (row numbers).
@@ -42,6 +44,8 @@ public:
     void removeCheckBox(int row, int column);
     bool readOnly(int row, int column) const { return cell(row, column).readOnly; }
     void setReadOnly(int row, int column, bool readOnly) { cell(row, column).readOnly = readOnly; }
+    bool marked(int row, int column) const { return cell(row, column).marked; }
+    void setMarked(int row, int column, bool marked) { cell(row, column).marked = marked; }
 
     // The hint of a header cell; data cells have none.
     const std::string& headerHint(int column) const;

@@ -51,5 +51,17 @@ inline constexpr int kGsdmlBytesNeeded = 603;
 inline constexpr int kGsdmlBytesOfDevice = 604;
 inline constexpr int kGsdmlModulesMarked = 605;
 inline constexpr int kGsdmlNoRules = 606;
+// EtherCAT variables and the ESI file (630-649).
+inline constexpr int kEtherCatElementMissing = 630;
+inline constexpr int kEtherCatRowsNotLoaded = 631;
+inline constexpr int kEtherCatRowsDroppedOnSave = 632;
+inline constexpr int kEtherCatMasterToSlaveDropped = 633;
+inline constexpr int kEtherCatSaveAnyway = 634;
+inline constexpr int kEtherCatPastDataArea = 635;
+inline constexpr int kEtherCatSavedAsTheyAre = 636;
+inline constexpr int kEtherCatBackupFailed = 637;
+inline constexpr int kEsiElementMissing = 640;
+inline constexpr int kEsiSourceMalformed = 641;
+inline constexpr int kEsiSourceUnreadable = 642;
 
 } // namespace birch::ext

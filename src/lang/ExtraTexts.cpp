@@ -82,6 +82,27 @@ constexpr std::array kExtraDefaults = {
                  ". The GSDML file is written all the same; the input modules that do not fit are marked in it: "},
     ExtraDefault{ext::kGsdmlNoRules, "The objects map lists no enabled sentence rule, so the GSDML file describes the "
                                      "device without input modules."},
+    // EtherCAT variables and the ESI file (630-649).
+    ExtraDefault{ext::kEtherCatElementMissing,
+                 "The EtherCAT variables file lacks the element named on the next line, so it was loaded only "
+                 "in part: "},
+    ExtraDefault{ext::kEtherCatRowsNotLoaded,
+                 "The EtherCAT variables file holds more variables than the 256 rows of a table; variables not "
+                 "loaded: "},
+    ExtraDefault{ext::kEtherCatRowsDroppedOnSave, ". OK will save the file without them: "},
+    ExtraDefault{ext::kEtherCatMasterToSlaveDropped,
+                 "The file holds master-to-slave variables, which this window does not show; OK saves the file "
+                 "without them. Variables that would be removed: "},
+    ExtraDefault{ext::kEtherCatSaveAnyway, "Save anyway?"},
+    ExtraDefault{ext::kEtherCatPastDataArea, "Variables that run past the end of the 2000-byte data area, by row: "},
+    ExtraDefault{ext::kEtherCatSavedAsTheyAre, "The file is saved with them as they are."},
+    ExtraDefault{ext::kEtherCatBackupFailed,
+                 "The damaged EtherCAT variables file could not be kept as a backup and was not replaced: "},
+    ExtraDefault{ext::kEsiElementMissing,
+                 "The ESI file was not written. The EtherCAT variables file lacks the element named on the next "
+                 "line: "},
+    ExtraDefault{ext::kEsiSourceMalformed, "The ESI file was not written. This file is not valid XML: "},
+    ExtraDefault{ext::kEsiSourceUnreadable, "The ESI file was not written. This file cannot be read: "},
 };
 
 const std::string kEmpty;

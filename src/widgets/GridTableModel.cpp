@@ -2,6 +2,8 @@
 
 #include "widgets/QtText.h"
 
+#include <QColor>
+
 namespace birch {
 
 GridTableModel::GridTableModel(GridModel& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {}
@@ -47,6 +49,8 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const
         return cell.text == "Y" ? Qt::Checked : Qt::Unchecked;
     case Qt::TextAlignmentRole:
         return column == 0 ? QVariant(Qt::AlignCenter) : QVariant();
+    case Qt::ForegroundRole:
+        return cell.marked ? QVariant(QColor(Qt::red)) : QVariant();
     default:
         return {};
     }

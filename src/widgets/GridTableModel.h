@@ -8,7 +8,7 @@ namespace birch {
 
 // Shows a core grid to a QTableView: the grid's header row becomes the horizontal header (with
 // the header hints as tooltips), data row r becomes view row r - 1, columns map one to one.
-// Check-box cells and check-editor columns answer Qt::CheckStateRole.
+// Check-box cells and check-editor columns answer Qt::CheckStateRole; marked cells are drawn in red.
 class GridTableModel final : public QAbstractTableModel {
     Q_OBJECT
 

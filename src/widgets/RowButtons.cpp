@@ -20,10 +20,15 @@ RowButtons::RowButtons(GridView& view, AppState& state, Prompter& prompter, RowF
 
 bool RowButtons::deleteRow(const std::string& question, bool enable)
 {
+    return deleteRowAsking([&question](int row) { return question + std::to_string(row); }, enable);
+}
+
+bool RowButtons::deleteRowAsking(const std::function<std::string(int row)>& questionFor, bool enable)
+{
     const int row = view_.currentRow();
     if (!view_.grid().isDataRow(row))
         return false;
-    if (prompter_.question(&view_, qs(question + std::to_string(row))) != Prompter::Answer::Yes)
+    if (prompter_.question(&view_, qs(questionFor(row))) != Prompter::Answer::Yes)
         return false;
     if (family_ == RowFamily::CheckBox)
         Delete_Row_Check(row, view_.grid(), enable);

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 
+#include <functional>
 #include <string>
 
 namespace birch {
@@ -21,6 +22,8 @@ public:
     // Asks `question` followed by the current row number (Yes/No) and deletes on Yes.
     // `enable` is used by the check-box family only. True when the row was deleted.
     bool deleteRow(const std::string& question, bool enable);
+    // The same with the question that `questionFor` makes of the current row number.
+    bool deleteRowAsking(const std::function<std::string(int row)>& questionFor, bool enable);
     void insertRow(bool enable);
     void copyRow();
     // True when the row was pasted; refusals and the overwrite question are prompted here.

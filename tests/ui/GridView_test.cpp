@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QColor>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -79,6 +80,7 @@ private Q_SLOTS:
     void autoSizeOnlyOnHeaderDoubleClickWithTheOption();
     void rowButtonsDeleteWithConfirmation();
     void rowButtonsPasteRefusalsAndOverwrite();
+    void markedCellsStandOut();
 
 private:
     birch::test::UiFixture fixture;
@@ -338,6 +340,19 @@ void GridViewTest::rowButtonsPasteRefusalsAndOverwrite()
              QStringLiteral("Error in the Copy values!!! Copy a valid row before Paste it"));
     fixture.prompter.prompts.clear();
     QVERIFY(fixture.problems().isEmpty());
+}
+
+void GridViewTest::markedCellsStandOut()
+{
+    auto view = makeView(fixture.state);
+    view->grid().setText(2, 3, "2003");
+    view->grid().setMarked(2, 3, true);
+    view->refresh();
+    QCOMPARE(view->model()->index(1, 3).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+    QVERIFY(!view->model()->index(2, 3).data(Qt::ForegroundRole).isValid());
+    QCOMPARE(view->model()->index(1, 3).data().toString(), QStringLiteral("2003"));
+    view->grid().setMarked(2, 3, false);
+    QVERIFY(!view->model()->index(1, 3).data(Qt::ForegroundRole).isValid());
 }
 
 QTEST_MAIN(GridViewTest)

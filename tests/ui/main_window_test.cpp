@@ -87,6 +87,7 @@ private:
         steps.options = stepDialog("TFSoftOptions");
         steps.parGen = stepDialog("TFParGen");
         steps.nmeaAccess2 = stepDialog("TFNMEA_0183_Set_Access2");
+        steps.etherCatSlave = stepDialog("TFEtherCATSlave");
         boot = std::make_unique<TFBoot>(fixture->context, EchoService{echoTransport, echoClock}, comPorts, *window,
                                         window.get());
         steps.update = boot.get();
@@ -280,6 +281,21 @@ private Q_SLOTS:
         QVERIFY(std::filesystem::exists(gsdml));
         QVERIFY(!std::filesystem::exists(folder / "other.xml"));
         QVERIFY(readAll(gsdml).find("Temp") != std::string::npos);
+    }
+
+    void elmStepsOpenTheVariablesAndAskForTheEsiFile()
+    {
+        fixture->state.Profile = DeviceProfile::Elm;
+        create();
+        fixture->openProject("Ship");
+        fixture->runner.then(accept);
+        click("Btn_EtherCAT_Set_Access");
+        QCOMPARE(fixture->runner.shown, QList<QDialog*>{steps.etherCatSlave});
+
+        fixture->prompter.answerSaveFile(std::nullopt);
+        click("Btn_EtherCAT_ESI_File");
+        QCOMPARE(fixture->prompter.fileDialogs.size(), 1);
+        QCOMPARE(fixture->prompter.fileDialogs.first().filter, QStringLiteral("EtherCAT ESI File (*.xml)"));
     }
 
     void setLangWritesEveryCaptionAndHint()

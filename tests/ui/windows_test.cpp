@@ -72,7 +72,8 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("TFNew_Project"), QStringLiteral("TFOpenConf"),
                               QStringLiteral("TFSoftOptions"), QStringLiteral("TFAbout"), QStringLiteral("TFParGen"),
                               QStringLiteral("TFNMEA_0183_Set_Access"), QStringLiteral("TFProfinetFileName"),
-                              QStringLiteral("TFBoot"), QStringLiteral("TFNMEA_0183_Set_Access2")}));
+                              QStringLiteral("TFBoot"), QStringLiteral("TFNMEA_0183_Set_Access2"),
+                              QStringLiteral("TFEtherCATSlave")}));
     }
 
     // Every window but the About box follows a language change, in creation order.
@@ -85,7 +86,8 @@ private Q_SLOTS:
         QCOMPARE(order, (QStringList{QStringLiteral("TFNew_Project"), QStringLiteral("TFOpenConf"),
                                      QStringLiteral("TFSoftOptions"), QStringLiteral("TFParGen"),
                                      QStringLiteral("TFNMEA_0183_Set_Access"), QStringLiteral("TFProfinetFileName"),
-                                     QStringLiteral("TFBoot"), QStringLiteral("TFNMEA_0183_Set_Access2")}));
+                                     QStringLiteral("TFBoot"), QStringLiteral("TFNMEA_0183_Set_Access2"),
+                                     QStringLiteral("TFEtherCATSlave")}));
 
         writeFixture(fixture->state.LanguageDir / "Italiano.lng",
                      "STR100 = Nuova configurazione\r\nSTR200 = Apri configurazione\r\nSTR300 = Opzioni\r\n"
@@ -103,6 +105,7 @@ private Q_SLOTS:
         QCOMPARE(title("TFNMEA_0183_Set_Access"), QStringLiteral("Elenco NMEA 0183"));
         QCOMPARE(title("TFProfinetFileName"), QStringLiteral("Nome del file GSDML"));
         QCOMPARE(title("TFNMEA_0183_Set_Access2"), QStringLiteral("Regole NMEA 0183"));
+        QCOMPARE(title("TFEtherCATSlave"), QStringLiteral("Variabili EtherCAT"));
     }
 };
 

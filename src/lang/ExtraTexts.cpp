@@ -63,6 +63,26 @@ constexpr std::array kExtraDefaults = {
     // Options and version check (500-599).
     ExtraDefault{ext::kCheckingForNewVersion, "Checking for a newer version..."},
     ExtraDefault{ext::kAddressCannotBeOpened, "The address cannot be opened in the web browser: "},
+
+    // Sibling profiles (600-699); MQTT topics (610-629).
+    ExtraDefault{ext::kMqttStoppedAtRow, "Loading stopped at row "},
+    ExtraDefault{ext::kMqttStoppedInList, " of "},
+    ExtraDefault{ext::kMqttRowLacksAttribute, ": the row lacks the attribute "},
+    ExtraDefault{ext::kMqttNoListElement, "Loading stopped: the topic file has no element "},
+    ExtraDefault{ext::kMqttLoadedUpToThere,
+                 ". The tables hold only what stands before that point; OK keeps the file as a backup and saves "
+                 "the tables without the rest: "},
+    ExtraDefault{ext::kMqttRowsNotLoaded, "The topic file holds more rows than the 1024 of a table. Rows not loaded: "},
+    ExtraDefault{ext::kMqttRowsDroppedOnSave, ". OK will save the file without them: "},
+    ExtraDefault{ext::kMqttHiddenSubscribeRow,
+                 "This row is in the subscribe list read from the file, which this window does not show. OK saves "
+                 "the file without that list."},
+    ExtraDefault{ext::kMqttSaveWithoutSubscribe, "Save the file without the subscribe list?"},
+    ExtraDefault{ext::kMqttSubscribeRowsInFile, "Rows in the subscribe list read from the file: "},
+    ExtraDefault{ext::kMqttSubscribeNotSaved, ". This window does not show them, and OK saves the file without them."},
+    ExtraDefault{ext::kMqttBackupFailed, "The damaged topic file could not be kept as a backup and was not replaced: "},
+    ExtraDefault{ext::kMqttKeywordValue,
+                 "The value at the row's Position in the data area, as its Data Type and Dimension describe it"},
 };
 
 const std::string kEmpty;

@@ -9,7 +9,7 @@ namespace birch {
 // Messages the product adds beyond the numbered table (`EXT<number>` in language files).
 // Numbers are grouped by subsystem: 1-99 files and start-up, 100-199 main window and
 // projects, 200-299 parameters, 300-399 sentence rules and tables, 400-499 image and update,
-// 500-599 options and version check.
+// 500-599 options and version check, 600-699 sibling profiles.
 class ExtraTexts {
 public:
     ExtraTexts();

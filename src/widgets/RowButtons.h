@@ -22,7 +22,8 @@ public:
     // `enable` is used by the check-box family only. True when the row was deleted.
     bool deleteRow(const std::string& question, bool enable);
     void insertRow(bool enable);
-    void copyRow();
+    // True when a row was copied (the current row is a data row).
+    bool copyRow();
     // True when the row was pasted; refusals and the overwrite question are prompted here.
     bool pasteRow();
 

@@ -78,11 +78,11 @@ constexpr std::array kExtraDefaults = {
                  "This row is in the subscribe list read from the file, which this window does not show. OK saves "
                  "the file without that list."},
     ExtraDefault{ext::kMqttSaveWithoutSubscribe, "Save the file without the subscribe list?"},
-    ExtraDefault{ext::kMqttSubscribeRowsInFile, "Rows in the subscribe list read from the file: "},
-    ExtraDefault{ext::kMqttSubscribeNotSaved, ". This window does not show them, and OK saves the file without them."},
+    ExtraDefault{ext::kMqttSubscribeRowsInFile,
+                 "The subscribe list read from the file holds rows this window does not show: "},
+    ExtraDefault{ext::kMqttSubscribeNotSaved, ". OK saves the file without them."},
     ExtraDefault{ext::kMqttBackupFailed, "The damaged topic file could not be kept as a backup and was not replaced: "},
-    ExtraDefault{ext::kMqttKeywordValue,
-                 "The value at the row's Position in the data area, as its Data Type and Dimension describe it"},
+    ExtraDefault{ext::kMqttKeywordValue, "The value at the row's Position in the data area"},
 };
 
 const std::string kEmpty;

@@ -224,8 +224,9 @@ TEST(MqttTopicValidation, AFailingSubscribeRowIsToldApartWithItsWayOut)
     EXPECT_EQ(judgeMqttTables(englishTexts(), extra, publish, subscribe, 100, 2000).message,
               kPub + "Position must be beetween 0 and 99");
 
-    EXPECT_EQ(subscribeDropNotice(extra, 3), "Rows in the subscribe list read from the file: 3. This window does not "
-                                             "show them, and OK saves the file without them.");
+    EXPECT_EQ(subscribeDropNotice(extra, 3),
+              "The subscribe list read from the file holds rows this window does not show: 3. OK saves the file "
+              "without them.");
 }
 
 } // namespace

@@ -281,8 +281,8 @@ private Q_SLOTS:
                             "list read from the file, which this window does not show. OK saves the file without "
                             "that list.\nSave the file without the subscribe list?")},
             {"valid rows", valid + valid + valid,
-             QStringLiteral("Rows in the subscribe list read from the file: 3. This window does not show them, and OK "
-                            "saves the file without them.\nSave the file without the subscribe list?")},
+             QStringLiteral("The subscribe list read from the file holds rows this window does not show: 3. OK saves "
+                            "the file without them.\nSave the file without the subscribe list?")},
         };
         for (const Case& c : cases) {
             birch::test::UiFixture f;

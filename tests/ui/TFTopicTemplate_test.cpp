@@ -51,9 +51,7 @@ private Q_SLOTS:
         QCOMPARE(keywords.horizontalHeaderItem(1)->text(), QStringLiteral("Description of Keyword"));
         QCOMPARE(keywords.rowCount(), 1);
         QCOMPARE(keywords.item(0, 0)->text(), QStringLiteral("$VALUE$"));
-        QCOMPARE(keywords.item(0, 1)->text(),
-                 QStringLiteral("The value at the row's Position in the data area, as its Data Type and Dimension "
-                                "describe it"));
+        QCOMPARE(keywords.item(0, 1)->text(), QStringLiteral("The value at the row's Position in the data area"));
         for (int c = 0; c < 2; ++c)
             QVERIFY(!(keywords.item(0, c)->flags() & Qt::ItemIsEditable));
 

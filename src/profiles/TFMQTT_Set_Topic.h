@@ -40,7 +40,6 @@ public:
     // Each table's copied flag: true once a row of that table was copied.
     bool Do_Copy_Pub() const { return pubRows_.copied(); }
     bool Do_Copy_Sub() const { return subRows_.copied(); }
-    int Working_Mode() const { return workingMode_; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -9,7 +9,9 @@
 #include "options/TFSoftOptions.h"
 #include "params/TFParGen.h"
 #include "profiles/TFEtherCATSlave.h"
+#include "profiles/TFMQTT_Set_Topic.h"
 #include "profiles/TFProfinetFileName.h"
+#include "profiles/TFTopicTemplate.h"
 
 namespace birch {
 
@@ -30,6 +32,9 @@ TFWindows::TFWindows(UiContext& context, WindowServices services, const std::fil
     // The main window starts the updater, so its busy flag and its wait apply.
     FBoot = std::make_unique<TFBoot>(context, services.echo, services.comPorts, *main, main);
     FNMEA_0183_Set_Access2 = std::make_unique<TFNMEA_0183_Set_Access2>(context, main);
+    FMQTT_Set_Topic = std::make_unique<TFMQTT_Set_Topic>(context, main);
+    FTopicTemplate = std::make_unique<TFTopicTemplate>(context, main);
+    FMQTT_Set_Topic->setTemplateWindow(*FTopicTemplate);
     FEtherCATSlave = std::make_unique<TFEtherCATSlave>(context, main);
 
     StepWindows steps;
@@ -41,12 +46,24 @@ TFWindows::TFWindows(UiContext& context, WindowServices services, const std::fil
     steps.update = FBoot.get();
     steps.nmeaAccess2 = FNMEA_0183_Set_Access2.get();
     steps.profinetFileName = FProfinetFileName.get();
+    steps.mqttSetTopic = FMQTT_Set_Topic.get();
     steps.etherCatSlave = FEtherCATSlave.get();
     main->setStepWindows(steps);
 
+    // Every window with texts but the About box, whose texts are fixed.
     for (LanguageAware* window : std::initializer_list<LanguageAware*>{
-             FNew_Project.get(), FOpenConf.get(), FSoftOptions.get(), FParGen.get(), FNMEA_0183_Set_Access.get(),
-             FProfinetFileName.get(), FBoot.get(), FNMEA_0183_Set_Access2.get(), FEtherCATSlave.get()})
+             FNew_Project.get(),
+             FOpenConf.get(),
+             FSoftOptions.get(),
+             FParGen.get(),
+             FNMEA_0183_Set_Access.get(),
+             FProfinetFileName.get(),
+             FBoot.get(),
+             FNMEA_0183_Set_Access2.get(),
+             FMQTT_Set_Topic.get(),
+             FTopicTemplate.get(),
+             FEtherCATSlave.get(),
+         })
         main->registerLanguageAware(*window);
 }
 

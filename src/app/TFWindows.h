@@ -16,6 +16,8 @@ namespace birch {
 
 class TFAbout;
 class TFEtherCATSlave;
+class TFMQTT_Set_Topic;
+class TFTopicTemplate;
 class TFBoot;
 class TFNMEA_0183_Set_Access;
 class TFNMEA_0183_Set_Access2;
@@ -58,6 +60,8 @@ private:
     std::unique_ptr<TFProfinetFileName> FProfinetFileName;
     std::unique_ptr<TFBoot> FBoot;
     std::unique_ptr<TFNMEA_0183_Set_Access2> FNMEA_0183_Set_Access2;
+    std::unique_ptr<TFMQTT_Set_Topic> FMQTT_Set_Topic;
+    std::unique_ptr<TFTopicTemplate> FTopicTemplate;
     std::unique_ptr<TFEtherCATSlave> FEtherCATSlave;
 };
 

@@ -1,5 +1,6 @@
 #include "cli/CheckCommand.h"
 
+#include "cli/CheckMqttTopics.h"
 #include "cli/CheckRules.h"
 #include "cli/ExitCodes.h"
 #include "cli/ParGenCheck.h"
@@ -16,9 +17,10 @@ namespace birch::cli {
 namespace {
 
 // The project's files, each checked as its window checks it before saving.
-const std::array<ProjectCheck, 2> kProjectChecks = {
+const std::array<ProjectCheck, 3> kProjectChecks = {
     ProjectCheck{"ParGen.xml", checkParGen},
     ProjectCheck{"NMEA_0183_Set_Access.xml", checkRules},
+    ProjectCheck{"MQTT_Set_Topic.xml", checkMqttTopics},
 };
 
 int exitCodeOf(CheckResult::Status status)

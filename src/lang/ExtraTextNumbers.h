@@ -63,5 +63,19 @@ inline constexpr int kEtherCatBackupFailed = 637;
 inline constexpr int kEsiElementMissing = 640;
 inline constexpr int kEsiSourceMalformed = 641;
 inline constexpr int kEsiSourceUnreadable = 642;
+// MQTT topics (610-629).
+inline constexpr int kMqttStoppedAtRow = 610;
+inline constexpr int kMqttStoppedInList = 611;
+inline constexpr int kMqttRowLacksAttribute = 612;
+inline constexpr int kMqttNoListElement = 613;
+inline constexpr int kMqttLoadedUpToThere = 614;
+inline constexpr int kMqttRowsNotLoaded = 615;
+inline constexpr int kMqttRowsDroppedOnSave = 616;
+inline constexpr int kMqttHiddenSubscribeRow = 617;
+inline constexpr int kMqttSaveWithoutSubscribe = 618;
+inline constexpr int kMqttSubscribeRowsInFile = 619;
+inline constexpr int kMqttSubscribeNotSaved = 620;
+inline constexpr int kMqttBackupFailed = 621;
+inline constexpr int kMqttKeywordValue = 622;
 
 } // namespace birch::ext

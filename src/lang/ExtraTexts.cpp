@@ -103,6 +103,25 @@ constexpr std::array kExtraDefaults = {
                  "line: "},
     ExtraDefault{ext::kEsiSourceMalformed, "The ESI file was not written. This file is not valid XML: "},
     ExtraDefault{ext::kEsiSourceUnreadable, "The ESI file was not written. This file cannot be read: "},
+    // Sibling profiles (600-699); MQTT topics (610-629).
+    ExtraDefault{ext::kMqttStoppedAtRow, "Loading stopped at row "},
+    ExtraDefault{ext::kMqttStoppedInList, " of "},
+    ExtraDefault{ext::kMqttRowLacksAttribute, ": the row lacks the attribute "},
+    ExtraDefault{ext::kMqttNoListElement, "Loading stopped: the topic file has no element "},
+    ExtraDefault{ext::kMqttLoadedUpToThere,
+                 ". The tables hold only what stands before that point; OK keeps the file as a backup and saves "
+                 "the tables without the rest: "},
+    ExtraDefault{ext::kMqttRowsNotLoaded, "The topic file holds more rows than the 1024 of a table. Rows not loaded: "},
+    ExtraDefault{ext::kMqttRowsDroppedOnSave, ". OK will save the file without them: "},
+    ExtraDefault{ext::kMqttHiddenSubscribeRow,
+                 "This row is in the subscribe list read from the file, which this window does not show. OK saves "
+                 "the file without that list."},
+    ExtraDefault{ext::kMqttSaveWithoutSubscribe, "Save the file without the subscribe list?"},
+    ExtraDefault{ext::kMqttSubscribeRowsInFile,
+                 "The subscribe list read from the file holds rows this window does not show: "},
+    ExtraDefault{ext::kMqttSubscribeNotSaved, ". OK saves the file without them."},
+    ExtraDefault{ext::kMqttBackupFailed, "The damaged topic file could not be kept as a backup and was not replaced: "},
+    ExtraDefault{ext::kMqttKeywordValue, "The value at the row's Position in the data area"},
 };
 
 const std::string kEmpty;

@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPersistentModelIndex>
@@ -36,8 +38,17 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
 {
     if (model_.isCheckCell(index) || model_.isReadOnly(index))
         return nullptr;
-    if (!view_.isDropDownColumn(index.column()))
-        return QStyledItemDelegate::createEditor(parent, option, index);
+    if (!view_.isDropDownColumn(index.column())) {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        const QString suggestion = view_.suggestion(index.column());
+        if (auto* line = qobject_cast<QLineEdit*>(editor); line != nullptr && !suggestion.isEmpty()) {
+            line->setPlaceholderText(suggestion);
+            auto* completer = new QCompleter(QStringList{suggestion}, line);
+            completer->setCaseSensitivity(Qt::CaseInsensitive);
+            line->setCompleter(completer);
+        }
+        return editor;
+    }
 
     auto* combo = new QComboBox(parent);
     combo->setEditable(false);

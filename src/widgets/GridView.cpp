@@ -89,6 +89,29 @@ QStringList GridView::dropDownItems(int row, int column) const
     return it == dropDowns_.end() || !it->second ? QStringList() : it->second(row, column);
 }
 
+void GridView::setSuggestion(int column, const QString& text)
+{
+    suggestions_[column] = text;
+}
+
+QString GridView::suggestion(int column) const
+{
+    const auto it = suggestions_.find(column);
+    return it == suggestions_.end() ? QString() : it->second;
+}
+
+void GridView::setOwnDoubleClick(int column)
+{
+    ownDoubleClick_.insert(column);
+}
+
+bool GridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    if (trigger == DoubleClicked && ownDoubleClick_.count(index.column()) != 0)
+        return false;
+    return QTableView::edit(index, trigger, event);
+}
+
 int GridView::currentRow() const
 {
     const QModelIndex current = currentIndex();

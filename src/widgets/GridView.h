@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 
 namespace birch {
 
@@ -40,6 +41,17 @@ public:
     bool isDropDownColumn(int column) const;
     QStringList dropDownItems(int row, int column) const;
 
+    // The text editor of `column` suggests `text`: greyed while the cell is empty, and offered
+    // as a completion while typing.
+    void setSuggestion(int column, const QString& text);
+    QString suggestion(int column) const;
+
+    // A double click on a data cell of `column` opens no editor: the table's cellDoubleClicked
+    // handler edits the cell its own way (F2 and typing still open the editor).
+    void setOwnDoubleClick(int column);
+
+    using QTableView::edit;
+
     // Whether a cell editor is open.
     bool isEditing() const { return state() == EditingState; }
 
@@ -61,6 +73,7 @@ Q_SIGNALS:
     void cellDoubleClicked(int row, int column);
 
 protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
@@ -78,6 +91,8 @@ private:
     GridTableModel* model_;
     GridDelegate* delegate_;
     std::map<int, DropDownItems> dropDowns_;
+    std::map<int, QString> suggestions_;
+    std::set<int> ownDoubleClick_;
 };
 
 } // namespace birch

@@ -48,16 +48,17 @@ void RowButtons::insertRow(bool enable)
     view_.refresh();
 }
 
-void RowButtons::copyRow()
+bool RowButtons::copyRow()
 {
     const int row = view_.currentRow();
     if (!view_.grid().isDataRow(row))
-        return;
+        return false;
     if (family_ == RowFamily::CheckBox)
         Copy_Row_Check(view_.grid(), row, state_.CopyBuffer, state_.CheckBoxColumns);
     else
         Copy_Row(view_.grid(), row, state_.CopyBuffer);
     copied_ = true;
+    return true;
 }
 
 bool RowButtons::pasteRow()

@@ -25,7 +25,8 @@ public:
     // The same with the question that `questionFor` makes of the current row number.
     bool deleteRowAsking(const std::function<std::string(int row)>& questionFor, bool enable);
     void insertRow(bool enable);
-    void copyRow();
+    // True when a row was copied (the current row is a data row).
+    bool copyRow();
     // True when the row was pasted; refusals and the overwrite question are prompted here.
     bool pasteRow();
 

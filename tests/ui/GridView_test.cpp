@@ -81,6 +81,7 @@ private Q_SLOTS:
     void rowButtonsDeleteWithConfirmation();
     void rowButtonsPasteRefusalsAndOverwrite();
     void markedCellsStandOut();
+    void ownDoubleClickColumnOpensNoEditor();
 
 private:
     birch::test::UiFixture fixture;
@@ -353,6 +354,29 @@ void GridViewTest::markedCellsStandOut()
     QCOMPARE(view->model()->index(1, 3).data().toString(), QStringLiteral("2003"));
     view->grid().setMarked(2, 3, false);
     QVERIFY(!view->model()->index(1, 3).data(Qt::ForegroundRole).isValid());
+}
+
+void GridViewTest::ownDoubleClickColumnOpensNoEditor()
+{
+    auto view = makeView(fixture.state);
+    view->setOwnDoubleClick(3);
+    view->setSuggestion(3, QStringLiteral("$VALUE$"));
+    QSignalSpy doubleClicks(view.get(), &GridView::cellDoubleClicked);
+    // A real double click: the first click, then the double click.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, centreOf(*view, 2, 3));
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, centreOf(*view, 2, 3));
+    QCOMPARE(doubleClicks.count(), 1);
+    QCOMPARE(doubleClicks.at(0).at(0).toInt(), 2);
+    QCOMPARE(doubleClicks.at(0).at(1).toInt(), 3);
+    QVERIFY(!view->isEditing());
+
+    // F2 still edits, and the editor suggests its text.
+    QTest::keyClick(view.get(), Qt::Key_F2);
+    auto* edit = qobject_cast<QLineEdit*>(view->indexWidget(view->model()->index(1, 3)));
+    QVERIFY(edit != nullptr);
+    QCOMPARE(edit->placeholderText(), QStringLiteral("$VALUE$"));
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QVERIFY(fixture.problems().isEmpty());
 }
 
 QTEST_MAIN(GridViewTest)

@@ -88,6 +88,7 @@ private:
         steps.parGen = stepDialog("TFParGen");
         steps.nmeaAccess2 = stepDialog("TFNMEA_0183_Set_Access2");
         steps.etherCatSlave = stepDialog("TFEtherCATSlave");
+        steps.mqttSetTopic = stepDialog("TFMQTT_Set_Topic");
         boot = std::make_unique<TFBoot>(fixture->context, EchoService{echoTransport, echoClock}, comPorts, *window,
                                         window.get());
         steps.update = boot.get();
@@ -281,6 +282,16 @@ private Q_SLOTS:
         QVERIFY(std::filesystem::exists(gsdml));
         QVERIFY(!std::filesystem::exists(folder / "other.xml"));
         QVERIFY(readAll(gsdml).find("Temp") != std::string::npos);
+    }
+
+    void damsonStepOpensTheTopics()
+    {
+        fixture->state.Profile = DeviceProfile::Damson;
+        create();
+        fixture->openProject("Ship");
+        fixture->runner.then(accept);
+        click("Btn_MQTT_Set_Topic");
+        QCOMPARE(fixture->runner.shown, QList<QDialog*>{steps.mqttSetTopic});
     }
 
     void elmStepsOpenTheVariablesAndAskForTheEsiFile()

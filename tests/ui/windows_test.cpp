@@ -73,6 +73,7 @@ private Q_SLOTS:
                               QStringLiteral("TFSoftOptions"), QStringLiteral("TFAbout"), QStringLiteral("TFParGen"),
                               QStringLiteral("TFNMEA_0183_Set_Access"), QStringLiteral("TFProfinetFileName"),
                               QStringLiteral("TFBoot"), QStringLiteral("TFNMEA_0183_Set_Access2"),
+                              QStringLiteral("TFMQTT_Set_Topic"), QStringLiteral("TFTopicTemplate"),
                               QStringLiteral("TFEtherCATSlave")}));
     }
 
@@ -87,12 +88,19 @@ private Q_SLOTS:
                                      QStringLiteral("TFSoftOptions"), QStringLiteral("TFParGen"),
                                      QStringLiteral("TFNMEA_0183_Set_Access"), QStringLiteral("TFProfinetFileName"),
                                      QStringLiteral("TFBoot"), QStringLiteral("TFNMEA_0183_Set_Access2"),
+                                     QStringLiteral("TFMQTT_Set_Topic"), QStringLiteral("TFTopicTemplate"),
                                      QStringLiteral("TFEtherCATSlave")}));
 
-        writeFixture(fixture->state.LanguageDir / "Italiano.lng",
-                     "STR100 = Nuova configurazione\r\nSTR200 = Apri configurazione\r\nSTR300 = Opzioni\r\n"
-                     "STR400 = Parametri\r\nSTR600 = Elenco NMEA 0183\r\nSTR700 = Nome del file GSDML\r\nSTR1000 = "
-                     "Regole NMEA 0183\r\n");
+        writeFixture(fixture->state.LanguageDir / "Italiano.lng", "STR100 = Nuova configurazione\r\n"
+                                                                  "STR200 = Apri configurazione\r\n"
+                                                                  "STR300 = Opzioni\r\n"
+                                                                  "STR400 = Parametri\r\n"
+                                                                  "STR600 = Elenco NMEA 0183\r\n"
+                                                                  "STR700 = Nome del file GSDML\r\n"
+                                                                  "STR1000 = Regole NMEA 0183\r\n"
+                                                                  "STR1300 = Argomenti MQTT\r\n"
+                                                                  "STR1400 = Modello del messaggio\r\n"
+                                                                  "STR1500 = Variabili EtherCAT\r\n");
         QVERIFY(!Switch_Language(fixture->state, "Italiano").has_value());
         windows->mainWindow().Change_Language();
         const auto title = [this](const char* name) {
@@ -105,6 +113,8 @@ private Q_SLOTS:
         QCOMPARE(title("TFNMEA_0183_Set_Access"), QStringLiteral("Elenco NMEA 0183"));
         QCOMPARE(title("TFProfinetFileName"), QStringLiteral("Nome del file GSDML"));
         QCOMPARE(title("TFNMEA_0183_Set_Access2"), QStringLiteral("Regole NMEA 0183"));
+        QCOMPARE(title("TFMQTT_Set_Topic"), QStringLiteral("Argomenti MQTT"));
+        QCOMPARE(title("TFTopicTemplate"), QStringLiteral("Modello del messaggio"));
         QCOMPARE(title("TFEtherCATSlave"), QStringLiteral("Variabili EtherCAT"));
     }
 };

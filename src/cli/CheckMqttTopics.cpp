@@ -1,0 +1,25 @@
+#include "cli/CheckMqttTopics.h"
+
+#include "lang/ExtraTexts.h"
+#include "lang/TextList.h"
+#include "profiles/MqttTopicCheck.h"
+
+namespace birch::cli {
+
+CheckResult checkMqttTopics(const std::filesystem::path& projectDir)
+{
+    TextList texts;
+    Load_Default_Texts(texts);
+    const MqttTopicCheckResult result = checkMqttTopicFile(projectDir, texts, ExtraTexts());
+    switch (result.outcome) {
+    case MqttTopicCheckResult::Outcome::Passed:
+        return {CheckResult::Status::Valid, {}};
+    case MqttTopicCheckResult::Outcome::Invalid:
+        return {CheckResult::Status::Invalid, result.message};
+    case MqttTopicCheckResult::Outcome::FileError:
+        return {CheckResult::Status::FileError, result.message};
+    }
+    return {CheckResult::Status::FileError, result.message};
+}
+
+} // namespace birch::cli

@@ -35,7 +35,9 @@ void Delete_Row(int row, GridModel& table)
 {
     if (!table.isDataRow(row))
         return;
-    const auto columns = table.shownDataColumns();
+    // Hidden columns move too: their values belong to the row, and a value left behind would be
+    // saved with the next row's data (Insert moves them for the same reason).
+    const auto columns = table.allDataColumns();
     for (int i = row; i < table.lastRow(); ++i)
         for (int c : columns)
             table.setText(i, c, table.text(i + 1, c));

@@ -103,14 +103,24 @@ TEST_P(DeleteRowCheck, InsertAtLastRowOnlyClearsIt)
 
 INSTANTIATE_TEST_SUITE_P(Enable, DeleteRowCheck, testing::Bool());
 
-TEST(DeleteRowPlain, MovesShownColumnsOnlyAndEmptiesTheLastRow)
+// Hidden columns move with their rows, so a hidden value never ends up beside another row's data.
+TEST(DeleteRowPlain, MovesEveryColumnAndEmptiesTheLastRow)
 {
     GridModel t = fullPlainTable();
     Delete_Row(2, t);
     EXPECT_EQ(plainRow(t, 1), "a1|b1|c1|d1");
-    EXPECT_EQ(plainRow(t, 2), "a3|b3|c2|d3");
-    EXPECT_EQ(plainRow(t, 3), "a4|b4|c3|d4");
-    EXPECT_EQ(plainRow(t, 4), "||c4|");
+    EXPECT_EQ(plainRow(t, 2), "a3|b3|c3|d3");
+    EXPECT_EQ(plainRow(t, 3), "a4|b4|c4|d4");
+    EXPECT_EQ(plainRow(t, 4), "|||");
+}
+
+TEST(DeleteRowPlain, UndoesAnInsert)
+{
+    GridModel t = fullPlainTable();
+    Insert_Row(2, t, true);
+    Delete_Row(2, t);
+    EXPECT_EQ(plainRow(t, 2), "a2|b2|c2|d2");
+    EXPECT_EQ(plainRow(t, 3), "a3|b3|c3|d3");
 }
 
 TEST(InsertRowPlain, CoversHiddenColumnsAndMarksColumnOneByEnable)

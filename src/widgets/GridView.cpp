@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QStyleOptionHeader>
 
 #include <algorithm>
 
@@ -123,27 +124,22 @@ void GridView::Auto_Size_Column(int row, int column)
     setColumnWidth(column, contentWidth(column));
 }
 
-// The widest content of the column, header included, with only the margins its painter keeps.
+// What the view needs to paint the column's widest cell and its header in full: the
+// delegates' size hints with the grid line (the table's own measure), and the style's size of
+// the header section in the header's font. The header's own hint is not used: it measures the
+// title in bold, for highlighted sections this table never shows.
 int GridView::contentWidth(int column) const
 {
-    const int textMargin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    const int headerMargin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
-    int width = horizontalHeader()->fontMetrics().horizontalAdvance(
-                    model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
-                headerMargin;
-    QStyleOptionViewItem option;
-    initViewItemOption(&option);
-    for (int r = 0; r < model_->rowCount(); ++r) {
-        const QModelIndex index = model_->index(r, column);
-        if (model_->isCheckCell(index)) {
-            width = std::max(width, delegate_->sizeHint(option, index).width());
-            continue;
-        }
-        const QString text = index.data(Qt::DisplayRole).toString();
-        if (!text.isEmpty())
-            width = std::max(width, fontMetrics().horizontalAdvance(text) + textMargin);
-    }
-    return width;
+    const QHeaderView* header = horizontalHeader();
+    QStyleOptionHeader title;
+    title.initFrom(header);
+    title.orientation = Qt::Horizontal;
+    title.section = column;
+    title.text = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    title.textAlignment = header->defaultAlignment();
+    const int headerWidth =
+        header->style()->sizeFromContents(QStyle::CT_HeaderSection, &title, QSize(), header).width();
+    return std::max(headerWidth, sizeHintForColumn(column));
 }
 
 bool GridView::Jump_Next_Field(int key)

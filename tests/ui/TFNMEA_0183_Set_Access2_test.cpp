@@ -1,3 +1,4 @@
+#include "ClippedTexts.h"
 #include "UiFixture.h"
 
 #include "nmea/RuleGrid.h"
@@ -383,6 +384,30 @@ private Q_SLOTS:
             click(w, "Btn_Cancel");
         });
         QVERIFY(f.prompter.prompts.isEmpty());
+        QVERIFY(f.problems().isEmpty());
+    }
+
+    void headerDoubleClickFitsTheLongestTexts()
+    {
+        birch::test::UiFixture f;
+        f.openProject("Harbour");
+        f.state.DoubleClickAutoSize = true;
+        birch::test::writeFixture(f.state.NmeaAccessFile, kRuleFile);
+        Window w(f.context);
+        show(f, w, [&](Window& w) {
+            type(w, 2, RuleColumn::Mnemonic, QStringLiteral("Wind speed relative to the bow"));
+            for (const int column : {RuleColumn::SerialChannel, RuleColumn::DataField, RuleColumn::Mnemonic}) {
+                QHeaderView* header = w.table().horizontalHeader();
+                w.table().scrollTo(indexOf(w, 1, column));
+                const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                                    header->height() / 2);
+                QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, centre);
+                QVERIFY2(birch::test::clippedTexts(w.table(), column).isEmpty(),
+                         qPrintable(birch::test::clippedTexts(w.table(), column).join(QStringLiteral(", "))));
+            }
+            QVERIFY(w.table().columnWidth(RuleColumn::DataField) > 280);
+            click(w, "Btn_Cancel");
+        });
         QVERIFY(f.problems().isEmpty());
     }
 

@@ -9,6 +9,7 @@
 #include "nmea/RuleMessages.h"
 #include "widgets/GridView.h"
 #include "widgets/HeadingPanel.h"
+#include "widgets/NoDefaultButton.h"
 #include "widgets/QtText.h"
 
 #include <QGuiApplication>
@@ -19,7 +20,6 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -68,8 +68,7 @@ TFNMEA_0183_Set_Access::TFNMEA_0183_Set_Access(UiContext& context, QWidget* pare
     buttons->addWidget(Btn_OK);
     buttons->addWidget(Btn_Cancel);
     // Enter belongs to the table (and its Enter jump): no button may take it as the default.
-    for (QPushButton* button : {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow})
-        button->setAutoDefault(false);
+    noDefaultButton(*this);
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(10, 8, 10, 10);

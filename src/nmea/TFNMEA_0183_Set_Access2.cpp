@@ -10,6 +10,7 @@
 #include "nmea/SerialChannels.h"
 #include "widgets/GridView.h"
 #include "widgets/HeadingPanel.h"
+#include "widgets/NoDefaultButton.h"
 #include "widgets/QtText.h"
 
 #include <QGuiApplication>
@@ -22,7 +23,6 @@
 #include <QVBoxLayout>
 
 #include <array>
-#include <initializer_list>
 
 namespace birch {
 
@@ -75,8 +75,7 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(UiContext& context, QWidget* pa
     buttons->addWidget(Btn_OK);
     buttons->addWidget(Btn_Cancel);
     // Enter belongs to the table (and its Enter jump): no button may take it as the default.
-    for (QPushButton* button : {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow})
-        button->setAutoDefault(false);
+    noDefaultButton(*this);
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(10, 8, 10, 10);

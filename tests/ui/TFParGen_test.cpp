@@ -294,6 +294,35 @@ private Q_SLOTS:
         QCOMPARE(readAll(parGenFile()), std::string("<Par_Gen><Ethernet_IP1>10</Ethernet_IP1></Par_Gen>"));
     }
 
+    void enterInAFieldNeitherSavesNorCloses_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("key");
+        QTest::newRow("device name, Return") << QStringLiteral("E_EthConn_Device_Name") << int(Qt::Key_Return);
+        QTest::newRow("ID device, keypad Enter") << QStringLiteral("E_ModbusSlave_IDDevice") << int(Qt::Key_Enter);
+        QTest::newRow("IP byte") << QStringLiteral("E_Ethernet_IP4") << int(Qt::Key_Return);
+        QTest::newRow("baud list") << QStringLiteral("CB_ModbusSlave_Baudrate") << int(Qt::Key_Return);
+        QTest::newRow("check box") << QStringLiteral("CB_ModbusSlave_ReadInput") << int(Qt::Key_Return);
+    }
+
+    void enterInAFieldNeitherSavesNorCloses()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, key);
+        TFParGen window(f->context);
+        f->runner.then([&](QDialog& d) {
+            QWidget* control = d.findChild<QWidget*>(field);
+            control->setFocus();
+            QTest::keyClick(control, Qt::Key(key));
+            QVERIFY(d.isVisible());
+            QCOMPARE(d.focusWidget(), control);
+            click(d, "Btn_Cancel");
+        });
+        QCOMPARE(f->context.modalRunner.run(window), int(QDialog::Rejected));
+        QVERIFY(!std::filesystem::exists(parGenFile()));
+        QVERIFY(f->prompter.prompts.isEmpty());
+    }
+
     void okWritesExactlyWhatWasShown()
     {
         writeFixture(parGenFile(), "<Other><RS232_PARITY>even</RS232_PARITY><Eth_Conn_DHCP_WiFi>1</Eth_Conn_DHCP_WiFi>"

@@ -248,7 +248,7 @@ void TFParGen::Btn_OKClick()
 {
     const TParGen record = Get_ParGen();
     if (const auto failure = Controllo_Dati(record)) {
-        context_.prompter.error(this, text(*failure));
+        context_.prompter.error(this, text(failure->message));
         return;
     }
     if (!Keep_Damaged_File())

@@ -177,6 +177,7 @@ void TFNMEA_0183_Set_Access::onOk()
 {
     const firstgen::RuleTable rules = firstgen::rulesFromGrid(ASG->grid());
     if (const auto failure = firstgen::Controllo_dati(catalog(), rules)) {
+        ASG->focusCell(failure->rowToCorrect(), failure->column);
         context_.prompter.error(this, qs(firstgen::failureText(context_.state.TextTable, *failure)));
         return;
     }

@@ -196,6 +196,7 @@ void TFNMEA_0183_Set_Access2::onOk()
 {
     const RuleTable rules = rulesFromGrid(ASG->grid());
     if (const auto failure = Controllo_dati(catalog(), rules)) {
+        ASG->focusCell(failure->row, failure->column);
         context_.prompter.error(this, qs(failureText(context_.state.TextTable, *failure)));
         return;
     }

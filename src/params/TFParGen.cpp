@@ -248,6 +248,7 @@ void TFParGen::Btn_OKClick()
 {
     const TParGen record = Get_ParGen();
     if (const auto failure = Controllo_Dati(record)) {
+        Focus_Refused_Control(failure->key);
         context_.prompter.error(this, text(failure->message));
         return;
     }

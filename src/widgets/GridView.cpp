@@ -32,6 +32,8 @@ GridView::GridView(AppState& state, int rows, int columns, QWidget* parent)
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
     setWordWrap(false);
+    // Scrolling by whole columns cannot show a cell left of a wide last column in full.
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     // Rows as compact as a string grid's: one line of text.
@@ -109,6 +111,12 @@ void GridView::setCurrentCell(int row, int column)
     const QModelIndex at = model_->indexOf(row, column);
     selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
     scrollTo(at);
+}
+
+void GridView::focusCell(int row, int column)
+{
+    setCurrentCell(row, column);
+    setFocus(Qt::OtherFocusReason);
 }
 
 void GridView::doubleClickedAt(int row, int column)

@@ -307,6 +307,59 @@ private Q_SLOTS:
         QVERIFY(f.problems().isEmpty());
     }
 
+    // A refused rule puts the focus on the cell to correct, scrolled into view.
+    void refusedCellTakesTheFocus()
+    {
+        const auto row = [](const char* sentence, const char* index, const char* field, const char* post,
+                            const char* position) {
+            return "<row Enable=\"Y\" Serial_Channel=\"RS232\" Sentence=\"" + std::string(sentence) + "\" Index=\"" +
+                   index + "\" DataField=\"" + field + "\" PortOperation=\"" + post + "\" Position=\"" + position +
+                   "\"/>";
+        };
+        const std::string valid = row("ZDA", "", "hour [decimal]", "None", "1");
+        std::string gap;
+        for (int i = 0; i < 60; ++i)
+            gap += "<row Sentence=\"\"/>";
+        struct Case {
+            const char* label;
+            std::string rows;
+            int row;
+            int column;
+        };
+        const Case cases[] = {
+            {"index", valid + row("GSV", "10", "Sentence number [decimal]", "None", "2"), 2, RuleColumn::Index},
+            {"data field", valid + row("ZDA", "", "", "None", "2"), 2, RuleColumn::DataField},
+            {"post-operation not offered", valid + row("ZDA", "", "hour [decimal]", "/ 7", "2"), 2,
+             RuleColumn::PostOpe},
+            {"position", valid + row("ZDA", "", "hour [decimal]", "None", "2000"), 2, RuleColumn::Position},
+            {"far down, after empty rows", valid + gap + row("ZDA", "", "hour [decimal]", "None", "x"), 62,
+             RuleColumn::Position},
+        };
+        for (const Case& c : cases) {
+            birch::test::UiFixture f;
+            f.openProject("Harbour");
+            const std::string file = "<NMEA_0183><NMEA_Listener>" + c.rows + "</NMEA_Listener></NMEA_0183>";
+            birch::test::writeFixture(f.state.NmeaAccessFile, file);
+            Window w(f.context);
+            f.prompter.answer(Prompter::Answer::Ok);
+            show(f, w, [&](Window& w) {
+                clickCell(w, 1, RuleColumn::Mnemonic);
+                click(w, "Btn_OK");
+                QVERIFY2(w.isVisible(), c.label);
+                QCOMPARE(w.table().currentRow(), c.row);
+                QCOMPARE(w.table().currentColumn(), c.column);
+                QVERIFY2(w.focusWidget() == &w.table(), c.label);
+                const QRect cell = w.table().visualRect(indexOf(w, c.row, c.column));
+                QVERIFY2(w.table().viewport()->rect().contains(cell), c.label);
+                click(w, "Btn_Cancel");
+            });
+            QCOMPARE(f.prompter.prompts.size(), 1);
+            QVERIFY(f.prompter.prompts[0].text.startsWith(QStringLiteral("Error row %1!!").arg(c.row)));
+            QCOMPARE(birch::test::readAll(f.state.NmeaAccessFile), file);
+            QVERIFY(f.problems().isEmpty());
+        }
+    }
+
     void writeFailureKeepsTheWindowOpen()
     {
         birch::test::UiFixture f;

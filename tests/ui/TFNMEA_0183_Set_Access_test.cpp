@@ -627,6 +627,58 @@ private Q_SLOTS:
         QVERIFY(f.problems().isEmpty());
     }
 
+    // A refused rule puts the focus on the cell to correct, scrolled into view; of two equal
+    // rules, on the later one.
+    void refusedCellTakesTheFocus()
+    {
+        const auto row = [](const char* sentence, const std::string& index, const char* channel) {
+            return "<row Enable=\"Y\" Sentence=\"" + std::string(sentence) + "\" Index=\"" + index +
+                   "\" Serial_Channel=\"" + channel + "\"/>";
+        };
+        const std::string gga = row("GGA", "", "RS232");
+        // Forty different rules: XDR with the ten indexes on each port, then $PJELA.
+        std::string many;
+        for (const char* sentence : {"XDR", "$PJELA"})
+            for (const char* channel : {"RS232", "RS485 2"})
+                for (int index = 1; index <= 10; ++index)
+                    many += row(sentence, std::to_string(index), channel);
+        struct Case {
+            const char* label;
+            std::string rows;
+            int row;
+            int column;
+        };
+        const Case cases[] = {
+            {"sentence", gga + row("FOO", "", "RS232"), 2, Column::Sentence},
+            {"index", gga + row("XDR", "11", "RS232"), 2, Column::Index},
+            {"serial channel", gga + row("ZDA", "", "COM1"), 2, Column::SerialChannel},
+            {"the later of two equal rules", gga + row("ZDA", "", "RS232") + gga, 3, Column::Sentence},
+            {"far down", many + row("XDR", "7", "RS485 2"), 41, Column::Sentence},
+        };
+        for (const Case& c : cases) {
+            birch::test::UiFixture f;
+            f.openProject("Harbour");
+            birch::test::writeFixture(f.state.NmeaAccessFile, listFile(c.rows));
+            Window w(f.context);
+            f.prompter.answer(Prompter::Answer::Ok);
+            show(f, w, [&](Window& w) {
+                clickCell(w, 1, Column::Mnemonic);
+                click(w, "Btn_OK");
+                QVERIFY2(w.isVisible(), c.label);
+                QCOMPARE(w.table().currentRow(), c.row);
+                QCOMPARE(w.table().currentColumn(), c.column);
+                QVERIFY2(w.focusWidget() == &w.table(), c.label);
+                const QRect cell = w.table().visualRect(indexOf(w, c.row, c.column));
+                QVERIFY2(w.table().viewport()->rect().contains(cell), c.label);
+                click(w, "Btn_Cancel");
+            });
+            QCOMPARE(f.prompter.prompts.size(), 1);
+            QCOMPARE(f.prompter.prompts[0].kind, Prompter::Kind::Error);
+            QCOMPARE(birch::test::readAll(f.state.NmeaAccessFile), listFile(c.rows));
+            QVERIFY(f.problems().isEmpty());
+        }
+    }
+
     void writeFailureKeepsTheWindowOpen()
     {
         birch::test::UiFixture f;

@@ -7,6 +7,7 @@
 #include "nmea/FirstGenGrid.h"
 #include "nmea/FirstGenValidation.h"
 #include "nmea/RuleMessages.h"
+#include "nmea/UnsavedRows.h"
 #include "widgets/GridView.h"
 #include "widgets/HeadingPanel.h"
 #include "widgets/NoDefaultButton.h"
@@ -181,6 +182,8 @@ void TFNMEA_0183_Set_Access::onOk()
         context_.prompter.error(this, qs(firstgen::failureText(context_.state.TextTable, *failure)));
         return;
     }
+    if (!confirmRowsNotSaved(rules))
+        return;
     const auto& file = context_.state.NmeaAccessFile;
     const ListenerFileSave save = firstgen::saveFile(file, rules, catalog(), context_.fileWriter, keepDamagedFile_);
     if (!save.ok()) {
@@ -189,6 +192,18 @@ void TFNMEA_0183_Set_Access::onOk()
     }
     keepDamagedFile_ = false;
     accept();
+}
+
+bool TFNMEA_0183_Set_Access::confirmRowsNotSaved(const firstgen::RuleTable& rules)
+{
+    const auto unsaved = rowsNotSaved(rules);
+    if (!unsaved)
+        return true;
+    const QString question = qs(rowsNotSavedQuestion(context_.state.Extra, *unsaved));
+    if (context_.prompter.question(this, question) == Prompter::Answer::Yes)
+        return true;
+    ASG->focusCell(unsaved->firstWithoutSentence, Column::Sentence);
+    return false;
 }
 
 void TFNMEA_0183_Set_Access::onDeleteRow()

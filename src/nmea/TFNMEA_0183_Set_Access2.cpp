@@ -8,6 +8,7 @@
 #include "nmea/RuleMessages.h"
 #include "nmea/RuleValidation.h"
 #include "nmea/SerialChannels.h"
+#include "nmea/UnsavedRows.h"
 #include "widgets/GridView.h"
 #include "widgets/HeadingPanel.h"
 #include "widgets/NoDefaultButton.h"
@@ -200,6 +201,8 @@ void TFNMEA_0183_Set_Access2::onOk()
         context_.prompter.error(this, qs(failureText(context_.state.TextTable, *failure)));
         return;
     }
+    if (!confirmRowsNotSaved(rules))
+        return;
     const auto& file = context_.state.NmeaAccessFile;
     const RuleFileSave save = saveRuleFile(file, rules, context_.fileWriter, keepDamagedFile_);
     if (!save.ok()) {
@@ -208,6 +211,18 @@ void TFNMEA_0183_Set_Access2::onOk()
     }
     keepDamagedFile_ = false;
     accept();
+}
+
+bool TFNMEA_0183_Set_Access2::confirmRowsNotSaved(const RuleTable& rules)
+{
+    const auto unsaved = rowsNotSaved(rules);
+    if (!unsaved)
+        return true;
+    const QString question = qs(rowsNotSavedQuestion(context_.state.Extra, *unsaved));
+    if (context_.prompter.question(this, question) == Prompter::Answer::Yes)
+        return true;
+    ASG->focusCell(unsaved->firstWithoutSentence, RuleColumn::Sentence);
+    return false;
 }
 
 void TFNMEA_0183_Set_Access2::onDeleteRow()

@@ -360,6 +360,50 @@ private Q_SLOTS:
         }
     }
 
+    // A rule below an empty row would be lost on OK: the user is asked first, and No goes back
+    // to the table at the empty row; Yes saves the rules above it, as before.
+    void rulesBelowAnEmptyRowAreNotLostUnasked()
+    {
+        birch::test::UiFixture f;
+        f.openProject("Harbour");
+        birch::test::writeFixture(f.state.NmeaAccessFile, kRuleFile);
+        const QString question = QStringLiteral("The rules are saved down to the first row without a sentence, row 4. "
+                                                "These rows below it are not empty and will not be saved: 5, 9. Save "
+                                                "without them?");
+        Window w(f.context);
+        f.prompter.answer(Prompter::Answer::No);
+        const int filled = show(f, w, [&](Window& w) {
+            choose(w, 5, RuleColumn::Sentence, QStringLiteral("ZDA"));
+            choose(w, 5, RuleColumn::PostOpe, QStringLiteral("None"));
+            type(w, 9, RuleColumn::Mnemonic, QStringLiteral("later"));
+            click(w, "Btn_OK");
+            QVERIFY(w.isVisible());
+            QCOMPARE(birch::test::readAll(f.state.NmeaAccessFile), kRuleFile);
+            QCOMPARE(w.table().currentRow(), 4);
+            QCOMPARE(w.table().currentColumn(), int(RuleColumn::Sentence));
+            QCOMPARE(w.focusWidget(), &w.table());
+            // Filling the gap leaves only the mnemonic row below the next empty row.
+            choose(w, 4, RuleColumn::Sentence, QStringLiteral("MTW"));
+            choose(w, 4, RuleColumn::PostOpe, QStringLiteral("None"));
+            f.prompter.answer(Prompter::Answer::Yes);
+            click(w, "Btn_OK");
+        });
+        QCOMPARE(filled, int(QDialog::Accepted));
+        QCOMPARE(f.prompter.prompts.size(), 2);
+        QCOMPARE(f.prompter.prompts[0].kind, Prompter::Kind::Question);
+        QCOMPARE(f.prompter.prompts[0].buttons, Prompter::Buttons::YesNo);
+        QCOMPARE(f.prompter.prompts[0].text, question);
+        QCOMPARE(f.prompter.prompts[1].text, QString(question)
+                                                 .replace(QStringLiteral("row 4"), QStringLiteral("row 6"))
+                                                 .replace(QStringLiteral("5, 9"), QStringLiteral("9")));
+        const std::string saved = birch::test::readAll(f.state.NmeaAccessFile);
+        QVERIFY(saved.find("Sentence=\"MTW\"") != std::string::npos);
+        QVERIFY(saved.find("Sentence=\"ZDA\" Index=\"\" DataField=\"hour [decimal]\" PortOperation=\"None\" "
+                           "SwapAll=\"N\" Swap16=\"N\" Position=\"") != std::string::npos);
+        QVERIFY(saved.find("later") == std::string::npos);
+        QVERIFY(f.problems().isEmpty());
+    }
+
     void writeFailureKeepsTheWindowOpen()
     {
         birch::test::UiFixture f;

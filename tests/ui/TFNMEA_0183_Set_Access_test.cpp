@@ -375,11 +375,16 @@ private Q_SLOTS:
                      "<row Enable=\"Y\" Sentence=\" \" Index=\"\" Serial_Channel=\"RS232\" Mnemonic=\"gap\"/>"
                      "<row Enable=\"Y\" Sentence=\"FOO\" Index=\"\" Serial_Channel=\"COM1\" Mnemonic=\"after\"/>"));
         Window w(f.context);
+        // Saving without the row below the gap is confirmed first.
+        f.prompter.answer(Prompter::Answer::Yes);
         const int result = show(f, w, [&](Window& w) { click(w, "Btn_OK"); });
         QCOMPARE(result, int(QDialog::Accepted));
         QCOMPARE(
             birch::test::readAll(f.state.NmeaAccessFile),
             listFile("<row Enable=\"Y\" Sentence=\"GGA\" Index=\"\" Serial_Channel=\"RS232\" Mnemonic=\"kept\"/>"));
+        QCOMPARE(f.prompter.prompts.size(), 1);
+        QVERIFY(f.prompter.prompts[0].text.contains(QStringLiteral("row 2. These rows below it are not empty and will "
+                                                                   "not be saved: 3.")));
         QVERIFY(f.problems().isEmpty());
     }
 
@@ -624,6 +629,39 @@ private Q_SLOTS:
             QStringLiteral("The damaged rule file could not be kept as a backup and was not replaced: ") +
             qs(f.state.NmeaAccessFile.string())));
         QCOMPARE(birch::test::readAll(f.state.NmeaAccessFile), std::string("<broken"));
+        QVERIFY(f.problems().isEmpty());
+    }
+
+    // A rule below an empty row would be lost on OK: the user is asked first, and No goes back
+    // to the table at the empty row; Yes saves the rules above it, as before.
+    void rulesBelowAnEmptyRowAreNotLostUnasked()
+    {
+        birch::test::UiFixture f;
+        f.openProject("Harbour");
+        birch::test::writeFixture(f.state.NmeaAccessFile, kListFile);
+        Window w(f.context);
+        f.prompter.answer(Prompter::Answer::No);
+        f.prompter.answer(Prompter::Answer::Yes);
+        const int result = show(f, w, [&](Window& w) {
+            choose(w, 6, Column::Sentence, QStringLiteral("VTG"));
+            click(w, "Btn_OK");
+            QVERIFY(w.isVisible());
+            QCOMPARE(birch::test::readAll(f.state.NmeaAccessFile), kListFile);
+            QCOMPARE(w.table().currentRow(), 4);
+            QCOMPARE(w.table().currentColumn(), int(Column::Sentence));
+            QCOMPARE(w.focusWidget(), &w.table());
+            click(w, "Btn_OK");
+        });
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(f.prompter.prompts.size(), 2);
+        for (const auto& prompt : f.prompter.prompts) {
+            QCOMPARE(prompt.kind, Prompter::Kind::Question);
+            QCOMPARE(prompt.buttons, Prompter::Buttons::YesNo);
+            QCOMPARE(prompt.text, QStringLiteral("The rules are saved down to the first row without a sentence, row 4. "
+                                                 "These rows below it are not empty and will not be saved: 6. Save "
+                                                 "without them?"));
+        }
+        QCOMPARE(birch::test::readAll(f.state.NmeaAccessFile), kListFile);
         QVERIFY(f.problems().isEmpty());
     }
 

@@ -8,6 +8,12 @@ inline constexpr int kFileCannotBeParsed = 2;
 inline constexpr int kFileCannotBeWritten = 3;
 inline constexpr int kFileKeptAsBackup = 4;
 
+// Button captions of the message boxes.
+inline constexpr int kCaptionOk = 5;
+inline constexpr int kCaptionCancel = 6;
+inline constexpr int kCaptionYes = 7;
+inline constexpr int kCaptionNo = 8;
+
 // Main window and projects.
 inline constexpr int kProgramStillRunning = 100;
 inline constexpr int kWaitingForProgram = 101;

@@ -23,6 +23,10 @@ constexpr std::array kExtraDefaults = {
     ExtraDefault{ext::kFileCannotBeParsed, "The file is not valid XML and was not loaded: "},
     ExtraDefault{ext::kFileCannotBeWritten, "The file cannot be written: "},
     ExtraDefault{ext::kFileKeptAsBackup, "The damaged file will be kept as a backup before it is replaced: "},
+    ExtraDefault{ext::kCaptionOk, "OK"},
+    ExtraDefault{ext::kCaptionCancel, "Cancel"},
+    ExtraDefault{ext::kCaptionYes, "Yes"},
+    ExtraDefault{ext::kCaptionNo, "No"},
 
     // Main window and projects (100-199).
     ExtraDefault{ext::kProgramStillRunning, "The program started earlier is still running."},

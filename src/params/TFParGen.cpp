@@ -272,7 +272,7 @@ bool TFParGen::Keep_Damaged_File()
 
 void TFParGen::reject()
 {
-    if (Is_Change && context_.prompter.question(this, text(469)) != Prompter::Answer::Yes)
+    if (Is_Change && context_.prompter.destructiveQuestion(this, text(469)) != Prompter::Answer::Yes)
         return;
     QDialog::reject();
 }

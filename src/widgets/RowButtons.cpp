@@ -23,7 +23,7 @@ bool RowButtons::deleteRow(const std::string& question, bool enable)
     const int row = view_.currentRow();
     if (!view_.grid().isDataRow(row))
         return false;
-    if (prompter_.question(&view_, qs(question + std::to_string(row))) != Prompter::Answer::Yes)
+    if (prompter_.destructiveQuestion(&view_, qs(question + std::to_string(row))) != Prompter::Answer::Yes)
         return false;
     if (family_ == RowFamily::CheckBox)
         Delete_Row_Check(row, view_.grid(), enable);
@@ -58,7 +58,7 @@ void RowButtons::copyRow()
 bool RowButtons::pasteRow()
 {
     const auto confirm = [this] {
-        return prompter_.question(&view_, qs(state_.TextTable[kRowAlreadyUsed])) == Prompter::Answer::Yes;
+        return prompter_.destructiveQuestion(&view_, qs(state_.TextTable[kRowAlreadyUsed])) == Prompter::Answer::Yes;
     };
     const int row = view_.currentRow();
     const PasteOutcome outcome =

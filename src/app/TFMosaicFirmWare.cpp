@@ -440,25 +440,27 @@ bool TFMosaicFirmWare::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-std::optional<std::string> TFMosaicFirmWare::Start_Program(const std::filesystem::path& NomeSW,
-                                                           const std::string& Parameter, bool tipo)
+ProgramRun TFMosaicFirmWare::Start_Program(const std::filesystem::path& NomeSW, const std::string& Parameter, bool tipo)
 {
     // Programs started directly have no window state to choose; `tipo` has nothing to select.
     static_cast<void>(tipo);
+    const ExtraTexts& extra = context_.state.Extra;
     if (busy_ || services_.launcher.abandonedStillRunning())
-        return context_.state.Extra[ext::kProgramStillRunning];
+        return {extra[ext::kProgramStillRunning], {}};
     const LaunchResult launched = services_.launcher.launch(NomeSW, splitCommandLine(Parameter));
     if (!launched.ok())
-        return launched.error;
+        return {launched.error, {}};
 
     busy_ = true;
+    ProgramRun run;
     {
-        ModalWaitDialog wait(this, qs(context_.state.Extra[ext::kWaitingForProgram] + NomeSW.filename().string()));
-        waitForProgram(services_.launcher, launched.pid, services_.programWaitLimit,
-                       &ModalWaitDialog::processEventsFor);
+        const ModalWaitDialog wait(this, qs(extra[ext::kWaitingForProgram] + NomeSW.filename().string()),
+                                   qs(extra[ext::kCaptionCancel]));
+        run.waited = waitForProgram(services_.launcher, launched.pid, services_.programWaitLimit,
+                                    &ModalWaitDialog::processEventsFor, [&wait] { return wait.cancelled(); });
     }
     busy_ = false;
-    return std::nullopt;
+    return run;
 }
 
 void TFMosaicFirmWare::closeEvent(QCloseEvent* event)

@@ -3,6 +3,7 @@
 #include "common/IpAddress.h"
 #include "core/BuildConstants.h"
 #include "image/UpdateDescription.h"
+#include "image/UpdaterMessage.h"
 #include "lang/ExtraTextNumbers.h"
 #include "widgets/HeadingPanel.h"
 #include "widgets/ModalWaitDialog.h"
@@ -257,8 +258,10 @@ void TFBoot::update_ComPort()
 
 bool TFBoot::Send_Ping()
 {
-    ModalWaitDialog wait(this, qs(context_.state.Extra[ext::kCheckingDevice]));
-    return echo_.Send_Ping(addressText(), echoService_, [] { QCoreApplication::processEvents(); });
+    const ExtraTexts& extra = context_.state.Extra;
+    const ModalWaitDialog wait(this, qs(extra[ext::kCheckingDevice]), qs(extra[ext::kCaptionCancel]));
+    return echo_.Send_Ping(
+        addressText(), echoService_, [] { QCoreApplication::processEvents(); }, [&wait] { return wait.cancelled(); });
 }
 
 void TFBoot::Btn_UpdateClick()
@@ -277,7 +280,9 @@ void TFBoot::Btn_UpdateClick()
 void TFBoot::updateEthernet()
 {
     if (!Send_Ping()) {
-        showEchoFailure();
+        // The user stopped the check on purpose: nothing to tell.
+        if (!echo_.cancelled)
+            showEchoFailure();
         return;
     }
     AppState& state = context_.state;
@@ -315,9 +320,20 @@ void TFBoot::startUpdater()
 {
     const AppState& state = context_.state;
     const std::filesystem::path program = updaterProgram(state.AppDir);
-    // The user must learn that nothing was sent; the description file stays for a manual run.
-    if (const auto reason = starter_.Start_Program(program, std::string(), false))
-        context_.prompter.error(this, qs(state.Extra[ext::kUpdaterNotStarted] + program.string() + ": " + *reason));
+    // A failed, killed or unfinished update must never pass for a successful one; when the
+    // updater did not start, the description file stays for a manual run.
+    const UpdaterMessage told = updaterMessage(state.Extra, program, starter_.Start_Program(program, {}, false));
+    switch (told.kind) {
+    case UpdaterMessage::Kind::Information:
+        context_.prompter.information(this, qs(told.text));
+        break;
+    case UpdaterMessage::Kind::Warning:
+        context_.prompter.warning(this, qs(told.text));
+        break;
+    case UpdaterMessage::Kind::Error:
+        context_.prompter.error(this, qs(told.text));
+        break;
+    }
 }
 
 } // namespace birch

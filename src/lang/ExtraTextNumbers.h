@@ -44,6 +44,11 @@ inline constexpr int kEchoUnavailable = 404;
 inline constexpr int kUpdaterNotStarted = 405;
 inline constexpr int kCheckingDevice = 406;
 inline constexpr int kDescriptionNotWritten = 407;
+inline constexpr int kUpdaterFinished = 408;
+inline constexpr int kUpdaterFailed = 409;
+inline constexpr int kUpdaterSignalled = 410;
+inline constexpr int kUpdaterStillRunning = 411;
+inline constexpr int kUpdaterEndUnknown = 412;
 
 // Options and version check.
 inline constexpr int kCheckingForNewVersion = 500;

@@ -70,6 +70,17 @@ constexpr std::array kExtraDefaults = {
     ExtraDefault{ext::kCheckingDevice, "Checking that the device answers..."},
     ExtraDefault{ext::kDescriptionNotWritten,
                  "The update description cannot be written, so the update program was not started: "},
+    ExtraDefault{ext::kUpdaterFinished, "The update program has finished."},
+    ExtraDefault{ext::kUpdaterFailed,
+                 "The update program reported a failure, so the device may not have been updated. Exit status: "},
+    ExtraDefault{ext::kUpdaterSignalled,
+                 "The update program was stopped by a signal, so the device may not have been updated. Signal: "},
+    ExtraDefault{ext::kUpdaterStillRunning,
+                 "The update program is still running. The configurator no longer waits for it and cannot tell "
+                 "whether the update succeeded; its own window shows the result: "},
+    ExtraDefault{ext::kUpdaterEndUnknown,
+                 "The update program has ended, but how it ended is not known, so the device may not have been "
+                 "updated."},
 
     // Options and version check (500-599).
     ExtraDefault{ext::kCheckingForNewVersion, "Checking for a newer version..."},

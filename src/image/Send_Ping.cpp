@@ -62,6 +62,7 @@ bool EchoCheck::Send_Ping(std::string_view address, EchoService service, const s
 
     ping_res = 0;
     cannotSend.reset();
+    outsideReach = false;
     cancelled = false;
     const milliseconds start = clock.now();
     const auto host = parseDottedDecimal(address);
@@ -73,7 +74,10 @@ bool EchoCheck::Send_Ping(std::string_view address, EchoService service, const s
     for (;;) {
         const milliseconds attempt = clock.now();
         if (auto failure = service.transport.send(*host, data)) {
-            cannotSend = std::move(failure);
+            if (failure->kind == EchoTransport::SendFailure::Kind::OutsideReach)
+                outsideReach = true;
+            else
+                cannotSend = std::move(failure->reason);
             return false;
         }
         // The echo itself: ends with the reply handler, on a reply or after the receive time-out.

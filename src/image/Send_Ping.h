@@ -28,6 +28,8 @@ public:
     int ping_res = 0;
     // Set when no echo could be sent from this machine at all.
     std::optional<std::string> cannotSend;
+    // Set when this run may not contact the address at all (BIRCH_LOOPBACK_ONLY).
+    bool outsideReach = false;
     // Set when the check stopped because `stopRequested` said so.
     bool cancelled = false;
 

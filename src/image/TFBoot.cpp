@@ -308,7 +308,9 @@ void TFBoot::updateEthernet()
 void TFBoot::showEchoFailure()
 {
     const AppState& state = context_.state;
-    if (echo_.cannotSend)
+    if (echo_.outsideReach)
+        context_.prompter.error(this, qs(state.Extra[ext::kEchoOutsideReach] + addressText()));
+    else if (echo_.cannotSend)
         context_.prompter.error(this, qs(state.Extra[ext::kEchoUnavailable] + *echo_.cannotSend));
     else if (echo_.ping_res == 2)
         context_.prompter.warning(this, qs(state.TextTable[836]));

@@ -49,6 +49,7 @@ inline constexpr int kUpdaterFailed = 409;
 inline constexpr int kUpdaterSignalled = 410;
 inline constexpr int kUpdaterStillRunning = 411;
 inline constexpr int kUpdaterEndUnknown = 412;
+inline constexpr int kEchoOutsideReach = 413;
 
 // Options and version check.
 inline constexpr int kCheckingForNewVersion = 500;

@@ -81,6 +81,9 @@ constexpr std::array kExtraDefaults = {
     ExtraDefault{ext::kUpdaterEndUnknown,
                  "The update program has ended, but how it ended is not known, so the device may not have been "
                  "updated."},
+    ExtraDefault{ext::kEchoOutsideReach,
+                 "The device address is outside what this run may reach: the environment variable "
+                 "BIRCH_LOOPBACK_ONLY is set, so only addresses 127.0.0.0/8 are contacted. Address: "},
 
     // Options and version check (500-599).
     ExtraDefault{ext::kCheckingForNewVersion, "Checking for a newer version..."},

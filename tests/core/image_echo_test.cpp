@@ -141,10 +141,31 @@ TEST_F(EchoFixture, NoTransportIsReportedAsSuch)
     EXPECT_EQ(*check.cannotSend, "ICMP datagram socket: Permission denied");
 }
 
+// A transport that refuses every address, as the real ones do under the loopback guard.
+class GuardedTransport final : public EchoTransport {
+public:
+    std::optional<SendFailure> send(const Ipv4Address&, std::string_view) override
+    {
+        return SendFailure{SendFailure::Kind::OutsideReach, "BIRCH_LOOPBACK_ONLY"};
+    }
+    Poll poll() override { return {}; }
+};
+
+TEST(EchoCheckFailure, GuardRefusalIsOutsideReachNotCannotSend)
+{
+    VirtualClock clock;
+    GuardedTransport transport;
+    EchoCheck check;
+    EXPECT_FALSE(check.Send_Ping("192.168.2.205", EchoService{transport, clock}));
+    EXPECT_TRUE(check.outsideReach);
+    EXPECT_FALSE(check.cannotSend);
+    EXPECT_EQ(check.ping_res, 0);
+}
+
 // A transport that can send, but whose program then reports it could not.
 class LateFailure final : public EchoTransport {
 public:
-    std::optional<std::string> send(const Ipv4Address&, std::string_view) override { return std::nullopt; }
+    std::optional<SendFailure> send(const Ipv4Address&, std::string_view) override { return std::nullopt; }
     Poll poll() override { return {Poll::Status::CannotSend, 0, "ping program could not send (exit status 2)"}; }
 };
 

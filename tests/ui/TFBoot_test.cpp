@@ -1,5 +1,6 @@
 #include "FakeEcho.h"
 #include "ImageTestData.h"
+#include "ScopedEnv.h"
 #include "UiFixture.h"
 
 #include "app/TFMosaicFirmWare.h"
@@ -139,6 +140,7 @@ private Q_SLOTS:
     void silentDeviceIsNotFound();
     void unusableAddressAsksToCheckIt();
     void noEchoPossibleSaysSo();
+    void addressOutsideTheGuardSaysSo();
     void updaterThatCannotStartIsReported();
     void howTheUpdaterEndedIsTold_data();
     void howTheUpdaterEndedIsTold();
@@ -407,6 +409,34 @@ void TFBootTest::noEchoPossibleSaysSo()
     QVERIFY(h.fixture.prompter.prompts[0].text.endsWith(QStringLiteral("Operation not permitted")));
     QVERIFY(h.fixture.prompter.prompts[0].text.contains(QStringLiteral("ping_group_range")));
     QVERIFY(h.fixture.problems().isEmpty());
+}
+
+// The machine's own transports under the loopback guard: the address is refused before anything
+// is sent, and the user is told why instead of how to allow echoes.
+void TFBootTest::addressOutsideTheGuardSaysSo()
+{
+    const test::ScopedEnv guard("BIRCH_LOOPBACK_ONLY", "1");
+    test::UiFixture fixture;
+    fixture.openProject("Ship");
+    const auto transport = birch::makeSystemEchoTransport();
+    test::VirtualClock clock;
+    FixedComPorts comPorts;
+    RecordingStarter starter;
+    TFBoot boot(fixture.context, birch::EchoService{*transport, clock}, comPorts, starter);
+    boot.Form_Type = 1;
+    fixture.state.LastIpAddress = "192.168.2.205";
+    boot.show();
+    fixture.prompter.answer(Prompter::Answer::Ok);
+    QTest::mouseClick(boot.findChild<QPushButton*>(QStringLiteral("Btn_Update")), Qt::LeftButton);
+    QCOMPARE(fixture.prompter.prompts.size(), 1);
+    const auto& prompt = fixture.prompter.prompts[0];
+    QCOMPARE(prompt.kind, Prompter::Kind::Error);
+    QCOMPARE(prompt.text,
+             birch::qs(fixture.state.Extra[birch::ext::kEchoOutsideReach]) + QStringLiteral("192.168.2.205"));
+    QVERIFY(prompt.text.contains(QStringLiteral("BIRCH_LOOPBACK_ONLY")));
+    QVERIFY(!prompt.text.contains(QStringLiteral("ping_group_range")));
+    QVERIFY(starter.calls.empty());
+    QVERIFY(fixture.problems().isEmpty());
 }
 
 void TFBootTest::updaterThatCannotStartIsReported()

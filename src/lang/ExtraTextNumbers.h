@@ -17,6 +17,7 @@ inline constexpr int kCaptionNo = 8;
 // Main window and projects.
 inline constexpr int kProgramStillRunning = 100;
 inline constexpr int kWaitingForProgram = 101;
+inline constexpr int kNoProjectYet = 102;
 
 // Parameters.
 inline constexpr int kParGenNotLoaded = 200;

@@ -31,6 +31,8 @@ constexpr std::array kExtraDefaults = {
     // Main window and projects (100-199).
     ExtraDefault{ext::kProgramStillRunning, "The program started earlier is still running."},
     ExtraDefault{ext::kWaitingForProgram, "Waiting for the program to end: "},
+    ExtraDefault{ext::kNoProjectYet, "There is no configuration yet. Cancel this window and click New "
+                                     "Configuration to create one."},
 
     // Parameters (200-299).
     ExtraDefault{ext::kParGenNotLoaded,

@@ -77,13 +77,14 @@ void TFNew_Project::showEvent(QShowEvent* event)
 
 void TFNew_Project::Btn_OKClick()
 {
-    const NewProjectResult result = Create_Project(context_.state, ss(E_New_Proj->text()));
-    if (result == NewProjectResult::Created) {
+    const AppState& state = context_.state;
+    const NewProject outcome = Create_Project(context_.state, ss(E_New_Proj->text()));
+    if (outcome.created()) {
         accept();
         return;
     }
     // The typed name stays, so the user can correct it.
-    context_.prompter.error(this, text(newProjectMessage(result)));
+    context_.prompter.error(this, qs(newProjectMessage(state.TextTable, state.Extra, outcome)));
 }
 
 } // namespace birch

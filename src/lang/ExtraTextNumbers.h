@@ -18,6 +18,12 @@ inline constexpr int kCaptionNo = 8;
 inline constexpr int kProgramStillRunning = 100;
 inline constexpr int kWaitingForProgram = 101;
 inline constexpr int kNoProjectYet = 102;
+inline constexpr int kNameHasSeparator = 103;
+inline constexpr int kNameHasNul = 104;
+inline constexpr int kNameStartsWithDot = 105;
+inline constexpr int kNameTooLong = 106;
+inline constexpr int kNameTooLongLimit = 107;
+inline constexpr int kFolderNotCreated = 108;
 
 // Parameters.
 inline constexpr int kParGenNotLoaded = 200;

@@ -33,6 +33,13 @@ constexpr std::array kExtraDefaults = {
     ExtraDefault{ext::kWaitingForProgram, "Waiting for the program to end: "},
     ExtraDefault{ext::kNoProjectYet, "There is no configuration yet. Cancel this window and click New "
                                      "Configuration to create one."},
+    ExtraDefault{ext::kNameHasSeparator, "The name cannot contain \"/\": it would name a folder inside another one."},
+    ExtraDefault{ext::kNameHasNul, "The name cannot contain a NUL character."},
+    ExtraDefault{ext::kNameStartsWithDot,
+                 "The name cannot begin with \".\": such a folder is hidden and would not be listed."},
+    ExtraDefault{ext::kNameTooLong, "The name is too long for the file system. Bytes in the name: "},
+    ExtraDefault{ext::kNameTooLongLimit, ", at most: "},
+    ExtraDefault{ext::kFolderNotCreated, "The folder cannot be created: "},
 
     // Parameters (200-299).
     ExtraDefault{ext::kParGenNotLoaded,

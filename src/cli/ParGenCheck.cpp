@@ -2,6 +2,7 @@
 
 #include "lang/ExtraTextNumbers.h"
 #include "lang/ExtraTexts.h"
+#include "lang/FileNoticeText.h"
 #include "lang/TextList.h"
 #include "params/Controllo_Dati.h"
 #include "params/ParGenFile.h"
@@ -16,7 +17,8 @@ CheckResult checkParGen(const std::filesystem::path& projectDir)
         const ExtraTexts extra;
         const int text =
             loaded.status == ParGenLoad::Status::Unreadable ? ext::kFileCannotBeRead : ext::kFileCannotBeParsed;
-        return {CheckResult::Status::FileError, extra[text] + file.string() + "\n" + loaded.reason};
+        return {CheckResult::Status::FileError,
+                describe(extra, FileNotice{text, file, loaded.reason, false, loaded.at})};
     }
     if (const auto failure = Controllo_Dati(loaded.record)) {
         TextList texts;

@@ -325,17 +325,10 @@ void TFBoot::startUpdater()
     // A failed, killed or unfinished update must never pass for a successful one; when the
     // updater did not start, the description file stays for a manual run.
     const UpdaterMessage told = updaterMessage(state.Extra, program, starter_.Start_Program(program, {}, false));
-    switch (told.kind) {
-    case UpdaterMessage::Kind::Information:
-        context_.prompter.information(this, qs(told.text));
-        break;
-    case UpdaterMessage::Kind::Warning:
-        context_.prompter.warning(this, qs(told.text));
-        break;
-    case UpdaterMessage::Kind::Error:
-        context_.prompter.error(this, qs(told.text));
-        break;
-    }
+    const Prompter::Kind kind = told.kind == UpdaterMessage::Kind::Information ? Prompter::Kind::Information
+                                : told.kind == UpdaterMessage::Kind::Warning   ? Prompter::Kind::Warning
+                                                                               : Prompter::Kind::Error;
+    context_.prompter.tell(this, kind, qs(told.text));
 }
 
 } // namespace birch

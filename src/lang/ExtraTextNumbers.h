@@ -14,6 +14,10 @@ inline constexpr int kCaptionCancel = 6;
 inline constexpr int kCaptionYes = 7;
 inline constexpr int kCaptionNo = 8;
 
+// Where the parser stopped in a damaged file.
+inline constexpr int kAtLine = 9;
+inline constexpr int kAtColumn = 10;
+
 // Main window and projects.
 inline constexpr int kProgramStillRunning = 100;
 inline constexpr int kWaitingForProgram = 101;

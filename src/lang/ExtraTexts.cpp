@@ -20,13 +20,15 @@ struct ExtraDefault {
 constexpr std::array kExtraDefaults = {
     // Files and start-up (1-99).
     ExtraDefault{ext::kFileCannotBeRead, "The file cannot be read: "},
-    ExtraDefault{ext::kFileCannotBeParsed, "The file is not valid XML and was not loaded: "},
+    ExtraDefault{ext::kFileCannotBeParsed, "The file is damaged and was not loaded: "},
     ExtraDefault{ext::kFileCannotBeWritten, "The file cannot be written: "},
     ExtraDefault{ext::kFileKeptAsBackup, "The damaged file will be kept as a backup before it is replaced: "},
     ExtraDefault{ext::kCaptionOk, "OK"},
     ExtraDefault{ext::kCaptionCancel, "Cancel"},
     ExtraDefault{ext::kCaptionYes, "Yes"},
     ExtraDefault{ext::kCaptionNo, "No"},
+    ExtraDefault{ext::kAtLine, "Line "},
+    ExtraDefault{ext::kAtColumn, ", column "},
 
     // Main window and projects (100-199).
     ExtraDefault{ext::kProgramStillRunning, "The program started earlier is still running."},
@@ -60,12 +62,12 @@ constexpr std::array kExtraDefaults = {
     ExtraDefault{ext::kObjectsMapNotUtf8,
                  "The objects map was not written: the rule file holds bytes that are not UTF-8 in row "},
     ExtraDefault{ext::kObjectsMapSourceUnreadable, "The objects map was not written. This rule file cannot be read: "},
-    ExtraDefault{ext::kObjectsMapSourceMalformed, "The objects map was not written. This rule file is not valid XML: "},
+    ExtraDefault{ext::kObjectsMapSourceMalformed, "The objects map was not written. This rule file is damaged: "},
     ExtraDefault{ext::kObjectsMapNotWritten, "The objects map cannot be written: "},
 
     // Image and update (400-499).
     ExtraDefault{ext::kImageSourceMalformed,
-                 "The device image was not built and the update does not start. This file is not valid XML: "},
+                 "The device image was not built and the update does not start. This file is damaged: "},
     ExtraDefault{ext::kImageSourceUnreadable,
                  "The device image was not built and the update does not start. This file cannot be read: "},
     ExtraDefault{ext::kImageNotWritten, "The device image cannot be written, so the update does not start: "},
@@ -100,7 +102,7 @@ constexpr std::array kExtraDefaults = {
 
     // Sibling profiles (600-699).
     ExtraDefault{ext::kGsdmlNameHasFolder, "The PROFINET GSDML file name cannot contain \"/\": "},
-    ExtraDefault{ext::kGsdmlSourceMalformed, "The GSDML file was not written. This file is not valid XML: "},
+    ExtraDefault{ext::kGsdmlSourceMalformed, "The GSDML file was not written. This file is damaged: "},
     ExtraDefault{ext::kGsdmlSourceUnreadable, "The GSDML file was not written. This file cannot be read: "},
     ExtraDefault{ext::kGsdmlBytesNeeded,
                  "The sentence rules need more PROFINET input bytes than the device has. Bytes needed: "},

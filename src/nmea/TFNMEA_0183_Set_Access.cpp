@@ -163,7 +163,7 @@ void TFNMEA_0183_Set_Access::loadList()
     ASG->setCurrentCell(1, Column::Enable);
     ASG->setFocus();
     if (const auto message = loadMessage(state.Extra, load, state.NmeaAccessFile))
-        context_.prompter.warning(this, qs(*message));
+        context_.prompter.tell(this, load.damaged() ? Prompter::Kind::Error : Prompter::Kind::Warning, qs(*message));
 }
 
 void TFNMEA_0183_Set_Access::onCellChosen(int row, int column)

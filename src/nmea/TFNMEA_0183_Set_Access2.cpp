@@ -179,7 +179,7 @@ void TFNMEA_0183_Set_Access2::loadRules()
     ASG->setCurrentCell(1, RuleColumn::Enable);
     ASG->setFocus();
     if (const auto message = loadMessage(state.Extra, load, state.NmeaAccessFile))
-        context_.prompter.warning(this, qs(*message));
+        context_.prompter.tell(this, load.damaged() ? Prompter::Kind::Error : Prompter::Kind::Warning, qs(*message));
 }
 
 void TFNMEA_0183_Set_Access2::onCellChosen(int row, int column, const QString& text)

@@ -48,7 +48,8 @@ void Create_GSDML_File(UiContext& context, QWidget* parent, const std::string& n
     if (!source.ok()) {
         const int text =
             source.status == GsdmlSource::Status::Malformed ? ext::kGsdmlSourceMalformed : ext::kGsdmlSourceUnreadable;
-        context.prompter.error(parent, qs(describe(state, FileNotice{text, source.file, source.reason})));
+        context.prompter.error(parent,
+                               qs(describe(state, FileNotice{text, source.file, source.reason, false, source.at})));
         return;
     }
     const GsdmlDocument& document = source.document;

@@ -28,6 +28,8 @@ public:
     virtual std::optional<QString> saveFileName(QWidget* parent, const QString& caption, const QString& folder,
                                                 const QString& filter) = 0;
 
+    // A message with an OK button.
+    void tell(QWidget* parent, Kind kind, const QString& text) { message(parent, kind, text, Buttons::Ok, Answer::Ok); }
     void error(QWidget* parent, const QString& text) { message(parent, Kind::Error, text, Buttons::Ok, Answer::Ok); }
     void warning(QWidget* parent, const QString& text)
     {

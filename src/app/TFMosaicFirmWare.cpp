@@ -16,6 +16,7 @@
 #include "profiles/TFProfinetFileName.h"
 #include "widgets/ModalWaitDialog.h"
 #include "widgets/OpenAddress.h"
+#include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 #include "widgets/Resources.h"
 
@@ -92,7 +93,7 @@ QPushButton* TFMosaicFirmWare::makeButton(const char* name, int left, int top, i
 
 QLabel* TFMosaicFirmWare::makeLabel(const char* name, int left, int top)
 {
-    auto* label = new QLabel(this);
+    auto* label = plainLabel(new QLabel(this));
     label->setObjectName(QLatin1String(name));
     label->move(left, top);
     return label;
@@ -243,9 +244,9 @@ void TFMosaicFirmWare::Set_Lang()
     L_Begin->setText(text(0));
     for (int step = 0; step < 8; ++step)
         L_Step[static_cast<std::size_t>(step)]->setText(text(step + 1));
-    Btn_Info->setToolTip(text(12));
-    Btn_Opz->setToolTip(text(13));
-    Btn_Close->setToolTip(text(14));
+    Btn_Info->setToolTip(plainToolTip(text(12)));
+    Btn_Opz->setToolTip(plainToolTip(text(13)));
+    Btn_Close->setToolTip(plainToolTip(text(14)));
     const struct {
         QPushButton* button;
         int caption;
@@ -262,7 +263,7 @@ void TFMosaicFirmWare::Set_Lang()
                     {Btn_EtherCAT_ESI_File, 36, 37}};
     for (const auto& entry : captions) {
         entry.button->setText(text(entry.caption));
-        entry.button->setToolTip(text(entry.hint));
+        entry.button->setToolTip(plainToolTip(text(entry.hint)));
     }
     Show_Configuration();
     // A link already shown follows the language too.

@@ -18,9 +18,9 @@
 namespace birch {
 
 TFOpenConf::TFOpenConf(UiContext& context, QWidget* parent)
-    : QDialog(parent), context_(context), heading_(new HeadingPanel(qs(SoftwareCode), this)), Label1(new QLabel(this)),
-      ListBox1(new QListWidget(this)), L_No_Conf(plainLabel(new QLabel(this))), Btn_OK(new QPushButton(this)),
-      Btn_Cancel(new QPushButton(this))
+    : QDialog(parent), context_(context), heading_(new HeadingPanel(qs(SoftwareCode), this)),
+      Label1(plainLabel(new QLabel(this))), ListBox1(new QListWidget(this)), L_No_Conf(plainLabel(new QLabel(this))),
+      Btn_OK(new QPushButton(this)), Btn_Cancel(new QPushButton(this))
 {
     setObjectName(QStringLiteral("TFOpenConf"));
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -68,10 +68,10 @@ void TFOpenConf::Set_Lang()
     heading_->setDescription(text(201));
     Label1->setText(text(202));
     Btn_OK->setText(text(203));
-    Btn_OK->setToolTip(text(206));
+    Btn_OK->setToolTip(plainToolTip(text(206)));
     Btn_Cancel->setText(text(204));
-    Btn_Cancel->setToolTip(text(207));
-    ListBox1->setToolTip(text(205));
+    Btn_Cancel->setToolTip(plainToolTip(text(207)));
+    ListBox1->setToolTip(plainToolTip(text(205)));
     L_No_Conf->setText(qs(context_.state.Extra[ext::kNoProjectYet]));
 }
 

@@ -7,6 +7,7 @@
 #include "lang/ExtraTextNumbers.h"
 #include "widgets/HeadingPanel.h"
 #include "widgets/ModalWaitDialog.h"
+#include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 
 #include <QCheckBox>
@@ -62,7 +63,7 @@ TFBoot::TFBoot(UiContext& context, EchoService echo, const ComPortLister& comPor
 void TFBoot::buildAddressPanel()
 {
     P_IP_Address = panel(this, "P_IP_Address");
-    L_IP_Address = new QLabel(P_IP_Address);
+    L_IP_Address = plainLabel(new QLabel(P_IP_Address));
     L_IP_Address->setObjectName(QStringLiteral("L_IP_Address"));
     auto* boxes = new QHBoxLayout;
     boxes->setSpacing(4);
@@ -87,7 +88,7 @@ void TFBoot::buildAddressPanel()
 void TFBoot::buildSerialPanel()
 {
     P_Serial = panel(this, "P_Serial");
-    L_COM_Port = new QLabel(P_Serial);
+    L_COM_Port = plainLabel(new QLabel(P_Serial));
     L_COM_Port->setObjectName(QStringLiteral("L_COM_Port"));
     CB_COM_Port = new QComboBox(P_Serial);
     CB_COM_Port->setObjectName(QStringLiteral("CB_COM_Port"));
@@ -109,7 +110,7 @@ void TFBoot::buildSerialPanel()
 void TFBoot::buildOptionsPanel()
 {
     P_Options = panel(this, "P_Options");
-    L_Update_Option = new QLabel(P_Options);
+    L_Update_Option = plainLabel(new QLabel(P_Options));
     L_Update_Option->setObjectName(QStringLiteral("L_Update_Option"));
     CB_Update_Options = new QComboBox(P_Options);
     CB_Update_Options->setObjectName(QStringLiteral("CB_Update_Options"));
@@ -173,13 +174,13 @@ void TFBoot::Set_Lang()
     Btn_Cancel->setText(qs(text[819]));
     Btn_Update->setText(qs(text[820]));
     for (std::size_t i = 0; i < E_IP.size(); ++i)
-        E_IP[i]->setToolTip(qs(text[821 + static_cast<int>(i)]));
-    CB_COM_Port->setToolTip(qs(text[825]));
-    Btn_COM_List->setToolTip(qs(text[827]));
-    CB_Update_Options->setToolTip(qs(text[832]));
-    CB_Update_Option_Read_Back->setToolTip(qs(text[833]));
-    Btn_Cancel->setToolTip(qs(text[834]));
-    Btn_Update->setToolTip(qs(text[835]));
+        E_IP[i]->setToolTip(plainToolTip(qs(text[821 + static_cast<int>(i)])));
+    CB_COM_Port->setToolTip(plainToolTip(qs(text[825])));
+    Btn_COM_List->setToolTip(plainToolTip(qs(text[827])));
+    CB_Update_Options->setToolTip(plainToolTip(qs(text[832])));
+    CB_Update_Option_Read_Back->setToolTip(plainToolTip(qs(text[833])));
+    Btn_Cancel->setToolTip(plainToolTip(qs(text[834])));
+    Btn_Update->setToolTip(plainToolTip(qs(text[835])));
 }
 
 void TFBoot::showEvent(QShowEvent* event)

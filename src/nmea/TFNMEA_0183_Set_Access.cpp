@@ -9,6 +9,7 @@
 #include "nmea/RuleMessages.h"
 #include "widgets/GridView.h"
 #include "widgets/HeadingPanel.h"
+#include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 
 #include <QGuiApplication>
@@ -127,12 +128,12 @@ void TFNMEA_0183_Set_Access::Set_Lang()
     Btn_InsRow->setText(qs(texts[605]));
     Btn_CopyRow->setText(qs(texts[606]));
     Btn_PasteRow->setText(qs(texts[607]));
-    Btn_OK->setToolTip(qs(texts[608]));
-    Btn_Cancel->setToolTip(qs(texts[609]));
-    Btn_DelRow->setToolTip(qs(texts[610]));
-    Btn_InsRow->setToolTip(qs(texts[611]));
-    Btn_CopyRow->setToolTip(qs(texts[612]));
-    Btn_PasteRow->setToolTip(qs(texts[613]));
+    Btn_OK->setToolTip(plainToolTip(qs(texts[608])));
+    Btn_Cancel->setToolTip(plainToolTip(qs(texts[609])));
+    Btn_DelRow->setToolTip(plainToolTip(qs(texts[610])));
+    Btn_InsRow->setToolTip(plainToolTip(qs(texts[611])));
+    Btn_CopyRow->setToolTip(plainToolTip(qs(texts[612])));
+    Btn_PasteRow->setToolTip(plainToolTip(qs(texts[613])));
     GridModel& grid = ASG->grid();
     for (int column = 0; column < Column::Count; ++column) {
         const auto at = static_cast<std::size_t>(column);

@@ -59,7 +59,6 @@ Utf8Step decodeUtf8At(std::string_view text, std::size_t at)
     return {value, length};
 }
 
-
 std::string sanitizeUtf8(std::string_view text)
 {
     std::string out;

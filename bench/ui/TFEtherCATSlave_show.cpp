@@ -50,7 +50,7 @@ void BM_TFEtherCATSlave_Show_256_Rows(benchmark::State& state)
     appState.EtherCatSlaveFile = project / "EtherCAT_Slave.xml";
     if (writer.write(appState.EtherCatSlaveFile, birch::etherCatSlaveDocument(fullTable())))
         state.SkipWithError("the benchmark file cannot be written");
-    birch::QtPrompter prompter;
+    birch::QtPrompter prompter(appState.Extra);
     birch::DesktopUrlOpener urlOpener;
     birch::ExecModalRunner modalRunner;
     birch::UiContext context{appState, prompter, urlOpener, modalRunner, writer};

@@ -2,6 +2,8 @@
 
 #include "app/StartUp.h"
 #include "common/TextUtil.h"
+#include "lang/ExtraTextNumbers.h"
+#include "platform/FileNameLimit.h"
 
 #include <algorithm>
 #include <system_error>
@@ -10,11 +12,59 @@ namespace birch {
 
 namespace {
 
-// Names the file system would take as a path rather than one folder, or that would hide the
-// project from the list.
-bool leavesProjectsDirOrHidden(const std::string& name)
+NewProject refused(NewProjectResult result)
 {
-    return name.front() == '.' || name.find('/') != std::string::npos || name.find('\0') != std::string::npos;
+    NewProject outcome;
+    outcome.result = result;
+    return outcome;
+}
+
+NewProject notValid(NameProblem problem)
+{
+    NewProject outcome = refused(NewProjectResult::NotValid);
+    outcome.problem = problem;
+    return outcome;
+}
+
+NewProject notCreated(const std::error_code& error)
+{
+    NewProject outcome = notValid(NameProblem::NotCreated);
+    outcome.systemReason = error.message();
+    return outcome;
+}
+
+// What in the name itself keeps it from being one visible folder of PROJECTS.
+NameProblem nameProblem(const std::string& name, std::size_t maxBytes)
+{
+    if (name.find('/') != std::string::npos)
+        return NameProblem::Separator;
+    if (name.find('\0') != std::string::npos)
+        return NameProblem::Nul;
+    if (name.front() == '.')
+        return NameProblem::LeadingDot;
+    if (name.size() > maxBytes)
+        return NameProblem::TooLong;
+    return NameProblem::None;
+}
+
+std::string reasonText(const ExtraTexts& extra, const NewProject& outcome)
+{
+    switch (outcome.problem) {
+    case NameProblem::Separator:
+        return extra[ext::kNameHasSeparator];
+    case NameProblem::Nul:
+        return extra[ext::kNameHasNul];
+    case NameProblem::LeadingDot:
+        return extra[ext::kNameStartsWithDot];
+    case NameProblem::TooLong:
+        return extra[ext::kNameTooLong] + std::to_string(outcome.nameBytes) + extra[ext::kNameTooLongLimit] +
+               std::to_string(outcome.maxBytes);
+    case NameProblem::NotCreated:
+        return extra[ext::kFolderNotCreated] + outcome.systemReason;
+    case NameProblem::None:
+        break;
+    }
+    return {};
 }
 
 } // namespace
@@ -34,29 +84,44 @@ int newProjectMessage(NewProjectResult result)
     return 105;
 }
 
-NewProjectResult Create_Project(AppState& state, const std::string& name)
+std::string newProjectMessage(const TextList& texts, const ExtraTexts& extra, const NewProject& outcome)
+{
+    std::string message = texts[newProjectMessage(outcome.result)];
+    if (outcome.result == NewProjectResult::NotValid)
+        message += "\n" + reasonText(extra, outcome);
+    return message;
+}
+
+NewProject Create_Project(AppState& state, const std::string& name)
 {
     if (name.empty())
-        return NewProjectResult::EmptyName;
+        return refused(NewProjectResult::EmptyName);
     const std::filesystem::path folder = state.ProjectsDir / name;
     std::error_code ec;
     if (std::filesystem::is_directory(folder, ec))
-        return NewProjectResult::AlreadyExists;
-    if (leavesProjectsDirOrHidden(name))
-        return NewProjectResult::NotValid;
-    if (!std::filesystem::create_directory(folder, ec) || ec)
-        return NewProjectResult::NotValid;
+        return refused(NewProjectResult::AlreadyExists);
+    const std::size_t maxBytes = maxFileNameBytes(state.ProjectsDir);
+    if (const NameProblem problem = nameProblem(name, maxBytes); problem != NameProblem::None) {
+        NewProject outcome = notValid(problem);
+        outcome.nameBytes = name.size();
+        outcome.maxBytes = maxBytes;
+        return outcome;
+    }
+    if (!std::filesystem::create_directory(folder, ec)) {
+        // Something that is no folder has the name already.
+        return notCreated(ec ? ec : std::make_error_code(std::errc::file_exists));
+    }
     std::filesystem::create_directories(folder / "bin", ec);
     if (ec) {
         // Nothing is left half made: the next attempt with the same name must not meet text 106.
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);
-        return NewProjectResult::NotValid;
+        return notCreated(ec);
     }
     state.ProjectName = name;
     state.ProjectDir = folder;
     Set_Files(state);
-    return NewProjectResult::Created;
+    return {};
 }
 
 std::vector<std::string> Load_Existing_Configuration(const std::filesystem::path& projectsDir)

@@ -56,6 +56,7 @@ SettingsReadResult readSettingsFile(const std::filesystem::path& file)
     if (!loaded.ok()) {
         result.status = SettingsReadResult::Status::Damaged;
         result.reason = loaded.reason;
+        result.at = loaded.at;
         return result;
     }
     result.status = SettingsReadResult::Status::Ok;

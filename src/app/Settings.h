@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TextPosition.h"
 #include "core/AppState.h"
 
 #include <filesystem>
@@ -27,6 +28,7 @@ struct SettingsReadResult {
     Status status = Status::Missing;
     Settings values;
     std::string reason;
+    TextPosition at = {}; // where the parser stopped in a file that is no XML
 };
 
 // Reads the settings file; each value on its own, a missing element or parent gives that

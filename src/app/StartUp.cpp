@@ -79,7 +79,8 @@ std::vector<FileNotice> Start_Up(AppState& state, const std::filesystem::path& a
     applySettings(state, settings.values);
     state.SettingsFileDamaged = settings.status == SettingsReadResult::Status::Damaged;
     if (state.SettingsFileDamaged)
-        notices.push_back(FileNotice{ext::kFileCannotBeParsed, settingsFile(state), settings.reason, true});
+        notices.push_back(
+            FileNotice{ext::kFileCannotBeParsed, settingsFile(state), settings.reason, true, settings.at});
 
     if (auto notice = Load_Language(state))
         notices.push_back(std::move(*notice));

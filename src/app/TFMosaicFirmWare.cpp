@@ -17,6 +17,7 @@
 #include "profiles/TFProfinetFileName.h"
 #include "widgets/ModalWaitDialog.h"
 #include "widgets/OpenAddress.h"
+#include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 #include "widgets/Resources.h"
 
@@ -93,7 +94,7 @@ QPushButton* TFMosaicFirmWare::makeButton(const char* name, int left, int top, i
 
 QLabel* TFMosaicFirmWare::makeLabel(const char* name, int left, int top)
 {
-    auto* label = new QLabel(this);
+    auto* label = plainLabel(new QLabel(this));
     label->setObjectName(QLatin1String(name));
     label->move(left, top);
     return label;
@@ -244,9 +245,9 @@ void TFMosaicFirmWare::Set_Lang()
     L_Begin->setText(text(0));
     for (int step = 0; step < 8; ++step)
         L_Step[static_cast<std::size_t>(step)]->setText(text(step + 1));
-    Btn_Info->setToolTip(text(12));
-    Btn_Opz->setToolTip(text(13));
-    Btn_Close->setToolTip(text(14));
+    Btn_Info->setToolTip(plainToolTip(text(12)));
+    Btn_Opz->setToolTip(plainToolTip(text(13)));
+    Btn_Close->setToolTip(plainToolTip(text(14)));
     const struct {
         QPushButton* button;
         int caption;
@@ -263,7 +264,7 @@ void TFMosaicFirmWare::Set_Lang()
                     {Btn_EtherCAT_ESI_File, 36, 37}};
     for (const auto& entry : captions) {
         entry.button->setText(text(entry.caption));
-        entry.button->setToolTip(text(entry.hint));
+        entry.button->setToolTip(plainToolTip(text(entry.hint)));
     }
     Show_Configuration();
     // A link already shown follows the language too.
@@ -443,25 +444,27 @@ bool TFMosaicFirmWare::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-std::optional<std::string> TFMosaicFirmWare::Start_Program(const std::filesystem::path& NomeSW,
-                                                           const std::string& Parameter, bool tipo)
+ProgramRun TFMosaicFirmWare::Start_Program(const std::filesystem::path& NomeSW, const std::string& Parameter, bool tipo)
 {
     // Programs started directly have no window state to choose; `tipo` has nothing to select.
     static_cast<void>(tipo);
+    const ExtraTexts& extra = context_.state.Extra;
     if (busy_ || services_.launcher.abandonedStillRunning())
-        return context_.state.Extra[ext::kProgramStillRunning];
+        return {extra[ext::kProgramStillRunning], {}};
     const LaunchResult launched = services_.launcher.launch(NomeSW, splitCommandLine(Parameter));
     if (!launched.ok())
-        return launched.error;
+        return {launched.error, {}};
 
     busy_ = true;
+    ProgramRun run;
     {
-        ModalWaitDialog wait(this, qs(context_.state.Extra[ext::kWaitingForProgram] + NomeSW.filename().string()));
-        waitForProgram(services_.launcher, launched.pid, services_.programWaitLimit,
-                       &ModalWaitDialog::processEventsFor);
+        const ModalWaitDialog wait(this, qs(extra[ext::kWaitingForProgram] + NomeSW.filename().string()),
+                                   qs(extra[ext::kCaptionCancel]));
+        run.waited = waitForProgram(services_.launcher, launched.pid, services_.programWaitLimit,
+                                    &ModalWaitDialog::processEventsFor, [&wait] { return wait.cancelled(); });
     }
     busy_ = false;
-    return std::nullopt;
+    return run;
 }
 
 void TFMosaicFirmWare::closeEvent(QCloseEvent* event)

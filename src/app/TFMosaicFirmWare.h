@@ -92,8 +92,7 @@ public:
     void Timer_UpdateTimer();
     const QTimer& Timer_Update() const { return Timer_Update_; }
 
-    std::optional<std::string> Start_Program(const std::filesystem::path& NomeSW, const std::string& Parameter,
-                                             bool tipo) override;
+    ProgramRun Start_Program(const std::filesystem::path& NomeSW, const std::string& Parameter, bool tipo) override;
     // Set while a modal wait runs.
     bool isBusy() const { return busy_; }
 

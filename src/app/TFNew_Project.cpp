@@ -3,6 +3,7 @@
 #include "app/Projects.h"
 #include "core/BuildConstants.h"
 #include "widgets/HeadingPanel.h"
+#include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 
 #include <QHBoxLayout>
@@ -16,7 +17,7 @@ namespace birch {
 
 TFNew_Project::TFNew_Project(UiContext& context, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      context_(context), heading_(new HeadingPanel(qs(SoftwareCode), this)), Label1(new QLabel(this)),
+      context_(context), heading_(new HeadingPanel(qs(SoftwareCode), this)), Label1(plainLabel(new QLabel(this))),
       E_New_Proj(new QLineEdit(this)), Btn_OK(new QPushButton(this)), Btn_Cancel(new QPushButton(this))
 {
     setObjectName(QStringLiteral("TFNew_Project"));
@@ -60,10 +61,10 @@ void TFNew_Project::Set_Lang()
     heading_->setDescription(text(101));
     Label1->setText(text(102));
     Btn_OK->setText(text(103));
-    Btn_OK->setToolTip(text(109));
+    Btn_OK->setToolTip(plainToolTip(text(109)));
     Btn_Cancel->setText(text(104));
-    Btn_Cancel->setToolTip(text(110));
-    E_New_Proj->setToolTip(text(108));
+    Btn_Cancel->setToolTip(plainToolTip(text(110)));
+    E_New_Proj->setToolTip(plainToolTip(text(108)));
 }
 
 void TFNew_Project::showEvent(QShowEvent* event)
@@ -77,13 +78,14 @@ void TFNew_Project::showEvent(QShowEvent* event)
 
 void TFNew_Project::Btn_OKClick()
 {
-    const NewProjectResult result = Create_Project(context_.state, ss(E_New_Proj->text()));
-    if (result == NewProjectResult::Created) {
+    const AppState& state = context_.state;
+    const NewProject outcome = Create_Project(context_.state, ss(E_New_Proj->text()));
+    if (outcome.created()) {
         accept();
         return;
     }
     // The typed name stays, so the user can correct it.
-    context_.prompter.error(this, text(newProjectMessage(result)));
+    context_.prompter.error(this, qs(newProjectMessage(state.TextTable, state.Extra, outcome)));
 }
 
 } // namespace birch

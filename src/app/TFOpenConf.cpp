@@ -2,8 +2,10 @@
 
 #include "app/Projects.h"
 #include "core/BuildConstants.h"
+#include "lang/ExtraTextNumbers.h"
 #include "widgets/HeadingPanel.h"
 #include "widgets/NoDefaultButton.h"
+#include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 
 #include <QGridLayout>
@@ -17,12 +19,16 @@
 namespace birch {
 
 TFOpenConf::TFOpenConf(UiContext& context, QWidget* parent)
-    : QDialog(parent), context_(context), heading_(new HeadingPanel(qs(SoftwareCode), this)), Label1(new QLabel(this)),
-      ListBox1(new QListWidget(this)), Btn_OK(new QPushButton(this)), Btn_Cancel(new QPushButton(this))
+    : QDialog(parent), context_(context), heading_(new HeadingPanel(qs(SoftwareCode), this)),
+      Label1(plainLabel(new QLabel(this))), ListBox1(new QListWidget(this)), L_No_Conf(plainLabel(new QLabel(this))),
+      Btn_OK(new QPushButton(this)), Btn_Cancel(new QPushButton(this))
 {
     setObjectName(QStringLiteral("TFOpenConf"));
     Label1->setObjectName(QStringLiteral("Label1"));
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    L_No_Conf->setObjectName(QStringLiteral("L_No_Conf"));
+    L_No_Conf->setWordWrap(true);
+    L_No_Conf->hide();
     Btn_OK->setObjectName(QStringLiteral("Btn_OK"));
     Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
     Label1->setBuddy(ListBox1);
@@ -34,6 +40,7 @@ TFOpenConf::TFOpenConf(UiContext& context, QWidget* parent)
     body->addWidget(ListBox1, 1, 0, 3, 1);
     body->addWidget(Btn_OK, 1, 1);
     body->addWidget(Btn_Cancel, 2, 1);
+    body->addWidget(L_No_Conf, 4, 0);
     body->setRowStretch(3, 1);
     body->setColumnStretch(0, 1);
     auto* layout = new QVBoxLayout(this);
@@ -45,6 +52,8 @@ TFOpenConf::TFOpenConf(UiContext& context, QWidget* parent)
     noDefaultButton(*this);
 
     connect(ListBox1, &QListWidget::currentRowChanged, this, &TFOpenConf::ListBox1Click);
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { ListBox1DblClick(ListBox1->row(item)); });
     connect(Btn_OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
     Set_Lang();
@@ -61,10 +70,11 @@ void TFOpenConf::Set_Lang()
     heading_->setDescription(text(201));
     Label1->setText(text(202));
     Btn_OK->setText(text(203));
-    Btn_OK->setToolTip(text(206));
+    Btn_OK->setToolTip(plainToolTip(text(206)));
     Btn_Cancel->setText(text(204));
-    Btn_Cancel->setToolTip(text(207));
-    ListBox1->setToolTip(text(205));
+    Btn_Cancel->setToolTip(plainToolTip(text(207)));
+    ListBox1->setToolTip(plainToolTip(text(205)));
+    L_No_Conf->setText(qs(context_.state.Extra[ext::kNoProjectYet]));
 }
 
 void TFOpenConf::Load_Existing_Configuration()
@@ -87,6 +97,7 @@ void TFOpenConf::showEvent(QShowEvent* event)
     ListBox1->clear();
     for (const std::string& name : SL)
         ListBox1->addItem(qs(name));
+    L_No_Conf->setVisible(SL.empty());
     Name_Conf_.clear();
     if (!SL.empty()) {
         const int found = Search_Open_Conf(activeProjectName(context_.state));
@@ -101,6 +112,12 @@ void TFOpenConf::ListBox1Click(int row)
 {
     if (row >= 0 && row < static_cast<int>(SL.size()))
         Name_Conf_ = SL[static_cast<std::size_t>(row)];
+}
+
+void TFOpenConf::ListBox1DblClick(int row)
+{
+    ListBox1Click(row);
+    accept();
 }
 
 } // namespace birch

@@ -38,11 +38,13 @@ protected:
 private:
     QString text(int number) const;
     void ListBox1Click(int row);
+    void ListBox1DblClick(int row);
 
     UiContext& context_;
     HeadingPanel* heading_;
     QLabel* Label1;
     QListWidget* ListBox1;
+    QLabel* L_No_Conf; // shown while the list is empty: how to make a first project
     QPushButton* Btn_OK;
     QPushButton* Btn_Cancel;
     std::vector<std::string> SL;

@@ -43,7 +43,7 @@ int main(int argc, char* argv[])
 
     birch::AppState state;
     state.Profile = arguments.profile;
-    birch::QtPrompter prompter;
+    birch::QtPrompter prompter(state.Extra);
     birch::DesktopUrlOpener urlOpener;
     birch::ExecModalRunner modalRunner;
     birch::AtomicFileWriter fileWriter;

@@ -11,6 +11,8 @@
 #include <array>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace birch::cli {
 
@@ -36,11 +38,20 @@ int exitCodeOf(CheckResult::Status status)
     return kFileError;
 }
 
-int runChecks(const std::filesystem::path& projectDir)
+struct CheckOptions {
+    std::string projectDir;
+    std::optional<std::filesystem::path> languageFile;
+};
+
+int runChecks(const CheckOptions& options)
 {
+    CliTexts texts;
+    if (const auto failed = loadCliTexts(options.languageFile, texts))
+        return *failed;
+    const std::filesystem::path projectDir = options.projectDir;
     int exitCode = kSuccess;
     for (const ProjectCheck& check : kProjectChecks) {
-        const CheckResult result = check.run(projectDir);
+        const CheckResult result = check.run(projectDir, texts);
         if (result.status == CheckResult::Status::Invalid)
             std::cout << (projectDir / check.file).string() << ": " << result.message << '\n';
         else if (result.status == CheckResult::Status::FileError)
@@ -55,10 +66,14 @@ int runChecks(const std::filesystem::path& projectDir)
 
 Command addCheckCommand(CLI::App& app)
 {
-    auto projectDir = std::make_shared<std::string>();
+    auto options = std::make_shared<CheckOptions>();
     CLI::App* sub = app.add_subcommand("check", "Validate a project's files as the configurator does before saving");
-    sub->add_option("PROJECT_DIR", *projectDir, "The project folder")->required()->check(CLI::ExistingDirectory);
-    return {sub, [projectDir] { return runChecks(*projectDir); }};
+    sub->add_option("PROJECT_DIR", options->projectDir, "The project folder")
+        ->required()
+        ->check(CLI::ExistingDirectory);
+    sub->add_option("--language-file", options->languageFile,
+                    "Print the messages in this language file's texts (.lng), as the configurator would");
+    return {sub, [options] { return runChecks(*options); }};
 }
 
 } // namespace birch::cli

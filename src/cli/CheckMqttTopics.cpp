@@ -1,16 +1,12 @@
 #include "cli/CheckMqttTopics.h"
 
-#include "lang/ExtraTexts.h"
-#include "lang/TextList.h"
 #include "profiles/MqttTopicCheck.h"
 
 namespace birch::cli {
 
-CheckResult checkMqttTopics(const std::filesystem::path& projectDir)
+CheckResult checkMqttTopics(const std::filesystem::path& projectDir, const CliTexts& texts)
 {
-    TextList texts;
-    Load_Default_Texts(texts);
-    const MqttTopicCheckResult result = checkMqttTopicFile(projectDir, texts, ExtraTexts());
+    const MqttTopicCheckResult result = checkMqttTopicFile(projectDir, texts.table, texts.extra);
     switch (result.outcome) {
     case MqttTopicCheckResult::Outcome::Passed:
         return {CheckResult::Status::Valid, {}};

@@ -1,17 +1,13 @@
 #include "cli/CheckRules.h"
 
-#include "lang/ExtraTexts.h"
-#include "lang/TextList.h"
 #include "nmea/Catalog.h"
 #include "nmea/RuleCheck.h"
 
 namespace birch::cli {
 
-CheckResult checkRules(const std::filesystem::path& projectDir)
+CheckResult checkRules(const std::filesystem::path& projectDir, const CliTexts& texts)
 {
-    TextList texts;
-    Load_Default_Texts(texts);
-    const RuleCheckResult result = checkRuleFile(projectDir, texts, ExtraTexts(), Catalog::Init_NMEA0183_Map());
+    const RuleCheckResult result = checkRuleFile(projectDir, texts.table, texts.extra, Catalog::Init_NMEA0183_Map());
     switch (result.outcome) {
     case RuleCheckResult::Outcome::Passed:
         return {CheckResult::Status::Valid, {}};

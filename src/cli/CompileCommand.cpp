@@ -4,6 +4,7 @@
 #include "image/BankStep.h"
 #include "lang/ExtraTextNumbers.h"
 #include "lang/ExtraTexts.h"
+#include "lang/FileNoticeText.h"
 #include "nmea/Catalog.h"
 #include "platform/FileWriter.h"
 
@@ -30,18 +31,19 @@ int runCompile(const CompileOptions& options)
     const BankStepOutcome outcome = compileAndSaveBank(project / "ParGen.xml", project / "NMEA_0183_Set_Access.xml",
                                                        target, Catalog::Init_NMEA0183_Map(), writer);
     const ExtraTexts texts;
+    const auto fileError = [&](int text) {
+        std::cerr << describe(texts, FileNotice{text, outcome.file, outcome.reason, false, outcome.at}) << "\n";
+        return kFileError;
+    };
     switch (outcome.status) {
     case BankStepOutcome::Status::Ok:
         break;
     case BankStepOutcome::Status::Unreadable:
-        std::cerr << texts[ext::kImageSourceUnreadable] << outcome.file.string() << ": " << outcome.reason << "\n";
-        return kFileError;
+        return fileError(ext::kImageSourceUnreadable);
     case BankStepOutcome::Status::Malformed:
-        std::cerr << texts[ext::kImageSourceMalformed] << outcome.file.string() << ": " << outcome.reason << "\n";
-        return kFileError;
+        return fileError(ext::kImageSourceMalformed);
     case BankStepOutcome::Status::WriteFailed:
-        std::cerr << texts[ext::kFileCannotBeWritten] << outcome.file.string() << ": " << outcome.reason << "\n";
-        return kFileError;
+        return fileError(ext::kFileCannotBeWritten);
     }
     if (outcome.leftOut > 0)
         std::cerr << "warning: " << texts[ext::kImageRulesLeftOut] << outcome.leftOut << "\n";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/CliTexts.h"
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -14,10 +16,10 @@ struct CheckResult {
     std::string message; // the first failure, or why the file could not be used
 };
 
-// One file of a project checked by the rules its window applies.
+// One file of a project checked by the rules its window applies, worded in `texts`.
 struct ProjectCheck {
     std::string_view file;
-    std::function<CheckResult(const std::filesystem::path& projectDir)> run;
+    std::function<CheckResult(const std::filesystem::path& projectDir, const CliTexts& texts)> run;
 };
 
 } // namespace birch::cli

@@ -1,9 +1,7 @@
 #include "cli/TextsCommand.h"
 
+#include "cli/CliTexts.h"
 #include "cli/ExitCodes.h"
-#include "lang/ExtraTexts.h"
-#include "lang/Language.h"
-#include "lang/TextList.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -23,21 +21,11 @@ struct TextsOptions {
 
 int runTexts(const TextsOptions& options)
 {
-    TextList table;
-    ExtraTexts extra;
-    Load_Default_Texts(table);
-    if (options.languageFile) {
-        const std::filesystem::path& file = *options.languageFile;
-        const LanguageFileResult result = Load_Language_File(table, extra, file);
-        if (result.status != LanguageFileResult::Status::Loaded) {
-            const std::string reason =
-                result.status == LanguageFileResult::Status::Missing ? "no such file" : result.reason;
-            std::cerr << "birchcfg-cli: cannot read language file " << file.string() << ": " << reason << "\n";
-            return kFileError;
-        }
-    }
-    const nlohmann::json texts = table.entries();
-    std::cout << texts.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+    CliTexts texts;
+    if (const auto failed = loadCliTexts(options.languageFile, texts))
+        return *failed;
+    const nlohmann::json entries = texts.table.entries();
+    std::cout << entries.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
     return kSuccess;
 }
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/TextPosition.h"
+
 #include <filesystem>
 #include <string>
 
@@ -13,6 +15,8 @@ struct FileNotice {
     std::string reason;
     // The damaged file is kept as a backup before the next save replaces it.
     bool keptAsBackup = false;
+    // Where the parser stopped in a damaged file.
+    TextPosition at = {};
 };
 
 } // namespace birch

@@ -1,6 +1,7 @@
 #include "common/Xml.h"
 
 #include "common/FileRead.h"
+#include "common/XmlError.h"
 
 #include <sstream>
 
@@ -13,7 +14,9 @@ XmlParseResult parseXml(std::string_view bytes, unsigned extraOptions)
         document->load_buffer(bytes.data(), bytes.size(), pugi::parse_full | extraOptions, pugi::encoding_auto);
     XmlParseResult result;
     if (!parsed) {
-        result.error = std::string(parsed.description()) + " at offset " + std::to_string(parsed.offset);
+        XmlError error = describeXmlError(bytes, parsed);
+        result.error = std::move(error.reason);
+        result.errorAt = error.at;
         return result;
     }
     result.document = std::move(document);
@@ -71,6 +74,7 @@ XmlFileResult loadXmlFile(const std::filesystem::path& file, unsigned extraOptio
     if (!parsed.ok()) {
         result.status = XmlFileResult::Status::Malformed;
         result.reason = parsed.error;
+        result.at = parsed.errorAt;
         return result;
     }
     result.status = XmlFileResult::Status::Ok;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/TextPosition.h"
+
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -14,7 +16,8 @@ namespace birch {
 // A parsed XML document, or why it could not be parsed.
 struct XmlParseResult {
     std::unique_ptr<pugi::xml_document> document;
-    std::string error; // pugixml's description and the byte offset
+    std::string error;         // in plain words
+    TextPosition errorAt = {}; // where the parser stopped
 
     bool ok() const { return document != nullptr; }
 };
@@ -45,7 +48,8 @@ struct XmlFileResult {
     enum class Status { Missing, Ok, Unreadable, Malformed };
     Status status = Status::Missing;
     std::unique_ptr<pugi::xml_document> document;
-    std::string reason; // for Unreadable and Malformed
+    std::string reason;   // for Unreadable and Malformed
+    TextPosition at = {}; // for Malformed: where the parser stopped
 
     bool ok() const { return status == Status::Ok; }
 };

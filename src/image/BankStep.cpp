@@ -55,7 +55,12 @@ BankStepOutcome compileAndSaveBank(const std::filesystem::path& parGenFile, cons
     const CompileBankResult compiled = Compile_Bank(view(parGen), view(rules), catalog);
     if (!compiled.ok()) {
         const bool parGenFailed = compiled.error->source == BankSourceError::Source::ParGen;
-        return {BankStepOutcome::Status::Malformed, parGenFailed ? parGenFile : nmeaAccessFile, compiled.error->reason};
+        return {BankStepOutcome::Status::Malformed,
+                parGenFailed ? parGenFile : nmeaAccessFile,
+                compiled.error->reason,
+                0,
+                0,
+                compiled.error->at};
     }
     if (const auto error = Save_Bank(target, compiled.bank->Bytes, writer))
         return {BankStepOutcome::Status::WriteFailed, error->file, error->reason};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TextPosition.h"
 #include "platform/FileWriter.h"
 
 #include <filesystem>
@@ -18,7 +19,8 @@ struct BankStepOutcome {
     std::filesystem::path file; // the file concerned; for Ok the image written
     std::string reason;
     int accepted = 0;
-    int leftOut = 0; // acceptable rules that did not fit into the 128 entries
+    int leftOut = 0;      // acceptable rules that did not fit into the 128 entries
+    TextPosition at = {}; // for Malformed: where the parser stopped
 
     bool ok() const { return status == Status::Ok; }
 };

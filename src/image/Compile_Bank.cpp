@@ -207,7 +207,8 @@ CompileBankResult Compile_Bank(std::optional<std::string_view> parGen, std::opti
     if (parGen) {
         parGenDocument = parseXml(*parGen);
         if (!parGenDocument.ok()) {
-            result.error = BankSourceError{BankSourceError::Source::ParGen, parGenDocument.error};
+            result.error =
+                BankSourceError{BankSourceError::Source::ParGen, parGenDocument.error, parGenDocument.errorAt};
             return result;
         }
     }
@@ -215,7 +216,7 @@ CompileBankResult Compile_Bank(std::optional<std::string_view> parGen, std::opti
     if (rules) {
         rulesDocument = parseXml(*rules);
         if (!rulesDocument.ok()) {
-            result.error = BankSourceError{BankSourceError::Source::Rules, rulesDocument.error};
+            result.error = BankSourceError{BankSourceError::Source::Rules, rulesDocument.error, rulesDocument.errorAt};
             return result;
         }
     }

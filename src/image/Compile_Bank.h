@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TextPosition.h"
 #include "image/Bank.h"
 
 #include <optional>
@@ -24,6 +25,7 @@ struct BankSourceError {
     enum class Source { ParGen, Rules };
     Source source;
     std::string reason;
+    TextPosition at = {}; // where the parser stopped
 };
 
 struct CompileBankResult {

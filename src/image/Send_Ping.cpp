@@ -47,17 +47,23 @@ std::optional<Ipv4Address> parseDottedDecimal(std::string_view text)
     return address;
 }
 
-bool EchoCheck::Send_Ping(std::string_view address, EchoService service, const std::function<void()>& processEvents)
+bool EchoCheck::Send_Ping(std::string_view address, EchoService service, const std::function<void()>& processEvents,
+                          const std::function<bool()>& stopRequested)
 {
     Clock& clock = service.clock;
+    // False once the user asked to stop.
     const auto pause = [&] {
         clock.sleep(kWaitStep);
         if (processEvents)
             processEvents();
+        cancelled = stopRequested && stopRequested();
+        return !cancelled;
     };
 
     ping_res = 0;
     cannotSend.reset();
+    outsideReach = false;
+    cancelled = false;
     const milliseconds start = clock.now();
     const auto host = parseDottedDecimal(address);
     if (!host)
@@ -68,7 +74,10 @@ bool EchoCheck::Send_Ping(std::string_view address, EchoService service, const s
     for (;;) {
         const milliseconds attempt = clock.now();
         if (auto failure = service.transport.send(*host, data)) {
-            cannotSend = std::move(failure);
+            if (failure->kind == EchoTransport::SendFailure::Kind::OutsideReach)
+                outsideReach = true;
+            else
+                cannotSend = std::move(failure->reason);
             return false;
         }
         // The echo itself: ends with the reply handler, on a reply or after the receive time-out.
@@ -87,11 +96,16 @@ bool EchoCheck::Send_Ping(std::string_view address, EchoService service, const s
                 PingReply(0);
                 break;
             }
-            pause();
+            if (!pause())
+                break;
         }
-        do
-            pause();
-        while (ping_res == 0 && clock.now() - attempt <= kReceiveTimeout);
+        if (cancelled)
+            break;
+        // Sleeps at least once.
+        while (pause() && ping_res == 0 && clock.now() - attempt <= kReceiveTimeout) {
+        }
+        if (cancelled)
+            break;
 
         if (ping_res == 1)
             ++count;
@@ -99,7 +113,7 @@ bool EchoCheck::Send_Ping(std::string_view address, EchoService service, const s
             break;
     }
     service.transport.finish();
-    return ping_res == 1;
+    return !cancelled && ping_res == 1;
 }
 
 } // namespace birch

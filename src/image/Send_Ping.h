@@ -28,9 +28,15 @@ public:
     int ping_res = 0;
     // Set when no echo could be sent from this machine at all.
     std::optional<std::string> cannotSend;
+    // Set when this run may not contact the address at all (BIRCH_LOOPBACK_ONLY).
+    bool outsideReach = false;
+    // Set when the check stopped because `stopRequested` said so.
+    bool cancelled = false;
 
-    // `processEvents` runs after every 10 ms sleep so the window keeps painting.
-    bool Send_Ping(std::string_view address, EchoService service, const std::function<void()>& processEvents = {});
+    // `processEvents` runs after every 10 ms sleep so the window keeps painting; the check ends
+    // (false) as soon as `stopRequested` answers true after it.
+    bool Send_Ping(std::string_view address, EchoService service, const std::function<void()>& processEvents = {},
+                   const std::function<bool()>& stopRequested = {});
 
     // The echo client's reply handler.
     void PingReply(std::size_t bytes) { ping_res = bytes > 0 ? 1 : 2; }

@@ -3,9 +3,11 @@
 #include "common/IpAddress.h"
 #include "core/BuildConstants.h"
 #include "image/UpdateDescription.h"
+#include "image/UpdaterMessage.h"
 #include "lang/ExtraTextNumbers.h"
 #include "widgets/HeadingPanel.h"
 #include "widgets/ModalWaitDialog.h"
+#include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 
 #include <QCheckBox>
@@ -61,7 +63,7 @@ TFBoot::TFBoot(UiContext& context, EchoService echo, const ComPortLister& comPor
 void TFBoot::buildAddressPanel()
 {
     P_IP_Address = panel(this, "P_IP_Address");
-    L_IP_Address = new QLabel(P_IP_Address);
+    L_IP_Address = plainLabel(new QLabel(P_IP_Address));
     L_IP_Address->setObjectName(QStringLiteral("L_IP_Address"));
     auto* boxes = new QHBoxLayout;
     boxes->setSpacing(4);
@@ -86,7 +88,7 @@ void TFBoot::buildAddressPanel()
 void TFBoot::buildSerialPanel()
 {
     P_Serial = panel(this, "P_Serial");
-    L_COM_Port = new QLabel(P_Serial);
+    L_COM_Port = plainLabel(new QLabel(P_Serial));
     L_COM_Port->setObjectName(QStringLiteral("L_COM_Port"));
     CB_COM_Port = new QComboBox(P_Serial);
     CB_COM_Port->setObjectName(QStringLiteral("CB_COM_Port"));
@@ -108,7 +110,7 @@ void TFBoot::buildSerialPanel()
 void TFBoot::buildOptionsPanel()
 {
     P_Options = panel(this, "P_Options");
-    L_Update_Option = new QLabel(P_Options);
+    L_Update_Option = plainLabel(new QLabel(P_Options));
     L_Update_Option->setObjectName(QStringLiteral("L_Update_Option"));
     CB_Update_Options = new QComboBox(P_Options);
     CB_Update_Options->setObjectName(QStringLiteral("CB_Update_Options"));
@@ -172,13 +174,13 @@ void TFBoot::Set_Lang()
     Btn_Cancel->setText(qs(text[819]));
     Btn_Update->setText(qs(text[820]));
     for (std::size_t i = 0; i < E_IP.size(); ++i)
-        E_IP[i]->setToolTip(qs(text[821 + static_cast<int>(i)]));
-    CB_COM_Port->setToolTip(qs(text[825]));
-    Btn_COM_List->setToolTip(qs(text[827]));
-    CB_Update_Options->setToolTip(qs(text[832]));
-    CB_Update_Option_Read_Back->setToolTip(qs(text[833]));
-    Btn_Cancel->setToolTip(qs(text[834]));
-    Btn_Update->setToolTip(qs(text[835]));
+        E_IP[i]->setToolTip(plainToolTip(qs(text[821 + static_cast<int>(i)])));
+    CB_COM_Port->setToolTip(plainToolTip(qs(text[825])));
+    Btn_COM_List->setToolTip(plainToolTip(qs(text[827])));
+    CB_Update_Options->setToolTip(plainToolTip(qs(text[832])));
+    CB_Update_Option_Read_Back->setToolTip(plainToolTip(qs(text[833])));
+    Btn_Cancel->setToolTip(plainToolTip(qs(text[834])));
+    Btn_Update->setToolTip(plainToolTip(qs(text[835])));
 }
 
 void TFBoot::showEvent(QShowEvent* event)
@@ -257,8 +259,10 @@ void TFBoot::update_ComPort()
 
 bool TFBoot::Send_Ping()
 {
-    ModalWaitDialog wait(this, qs(context_.state.Extra[ext::kCheckingDevice]));
-    return echo_.Send_Ping(addressText(), echoService_, [] { QCoreApplication::processEvents(); });
+    const ExtraTexts& extra = context_.state.Extra;
+    const ModalWaitDialog wait(this, qs(extra[ext::kCheckingDevice]), qs(extra[ext::kCaptionCancel]));
+    return echo_.Send_Ping(
+        addressText(), echoService_, [] { QCoreApplication::processEvents(); }, [&wait] { return wait.cancelled(); });
 }
 
 void TFBoot::Btn_UpdateClick()
@@ -277,7 +281,9 @@ void TFBoot::Btn_UpdateClick()
 void TFBoot::updateEthernet()
 {
     if (!Send_Ping()) {
-        showEchoFailure();
+        // The user stopped the check on purpose: nothing to tell.
+        if (!echo_.cancelled)
+            showEchoFailure();
         return;
     }
     AppState& state = context_.state;
@@ -303,7 +309,9 @@ void TFBoot::updateEthernet()
 void TFBoot::showEchoFailure()
 {
     const AppState& state = context_.state;
-    if (echo_.cannotSend)
+    if (echo_.outsideReach)
+        context_.prompter.error(this, qs(state.Extra[ext::kEchoOutsideReach] + addressText()));
+    else if (echo_.cannotSend)
         context_.prompter.error(this, qs(state.Extra[ext::kEchoUnavailable] + *echo_.cannotSend));
     else if (echo_.ping_res == 2)
         context_.prompter.warning(this, qs(state.TextTable[836]));
@@ -315,9 +323,13 @@ void TFBoot::startUpdater()
 {
     const AppState& state = context_.state;
     const std::filesystem::path program = updaterProgram(state.AppDir);
-    // The user must learn that nothing was sent; the description file stays for a manual run.
-    if (const auto reason = starter_.Start_Program(program, std::string(), false))
-        context_.prompter.error(this, qs(state.Extra[ext::kUpdaterNotStarted] + program.string() + ": " + *reason));
+    // A failed, killed or unfinished update must never pass for a successful one; when the
+    // updater did not start, the description file stays for a manual run.
+    const UpdaterMessage told = updaterMessage(state.Extra, program, starter_.Start_Program(program, {}, false));
+    const Prompter::Kind kind = told.kind == UpdaterMessage::Kind::Information ? Prompter::Kind::Information
+                                : told.kind == UpdaterMessage::Kind::Warning   ? Prompter::Kind::Warning
+                                                                               : Prompter::Kind::Error;
+    context_.prompter.tell(this, kind, qs(told.text));
 }
 
 } // namespace birch

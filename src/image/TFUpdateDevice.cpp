@@ -3,6 +3,7 @@
 #include "image/BankStep.h"
 #include "image/TFBoot.h"
 #include "lang/ExtraTextNumbers.h"
+#include "lang/FileNoticeText.h"
 #include "widgets/QtText.h"
 
 #include <string>
@@ -32,8 +33,8 @@ bool Update_Device(UiContext& context, TFBoot& FBoot, QWidget* parent)
     const AppState& state = context.state;
     const BankStepOutcome outcome = compileAndSaveBank(state, context.fileWriter);
     if (!outcome.ok()) {
-        context.prompter.error(
-            parent, qs(state.Extra[messageFor(outcome.status)] + outcome.file.string() + ": " + outcome.reason));
+        context.prompter.error(parent, qs(describe(state, FileNotice{messageFor(outcome.status), outcome.file,
+                                                                     outcome.reason, false, outcome.at})));
         return false;
     }
     if (outcome.leftOut > 0)

@@ -8,9 +8,26 @@ inline constexpr int kFileCannotBeParsed = 2;
 inline constexpr int kFileCannotBeWritten = 3;
 inline constexpr int kFileKeptAsBackup = 4;
 
+// Button captions of the message boxes.
+inline constexpr int kCaptionOk = 5;
+inline constexpr int kCaptionCancel = 6;
+inline constexpr int kCaptionYes = 7;
+inline constexpr int kCaptionNo = 8;
+
+// Where the parser stopped in a damaged file.
+inline constexpr int kAtLine = 9;
+inline constexpr int kAtColumn = 10;
+
 // Main window and projects.
 inline constexpr int kProgramStillRunning = 100;
 inline constexpr int kWaitingForProgram = 101;
+inline constexpr int kNoProjectYet = 102;
+inline constexpr int kNameHasSeparator = 103;
+inline constexpr int kNameHasNul = 104;
+inline constexpr int kNameStartsWithDot = 105;
+inline constexpr int kNameTooLong = 106;
+inline constexpr int kNameTooLongLimit = 107;
+inline constexpr int kFolderNotCreated = 108;
 
 // Parameters.
 inline constexpr int kParGenNotLoaded = 200;
@@ -43,6 +60,12 @@ inline constexpr int kEchoUnavailable = 404;
 inline constexpr int kUpdaterNotStarted = 405;
 inline constexpr int kCheckingDevice = 406;
 inline constexpr int kDescriptionNotWritten = 407;
+inline constexpr int kUpdaterFinished = 408;
+inline constexpr int kUpdaterFailed = 409;
+inline constexpr int kUpdaterSignalled = 410;
+inline constexpr int kUpdaterStillRunning = 411;
+inline constexpr int kUpdaterEndUnknown = 412;
+inline constexpr int kEchoOutsideReach = 413;
 
 // Options and version check.
 inline constexpr int kCheckingForNewVersion = 500;

@@ -20,13 +20,28 @@ struct ExtraDefault {
 constexpr std::array kExtraDefaults = {
     // Files and start-up (1-99).
     ExtraDefault{ext::kFileCannotBeRead, "The file cannot be read: "},
-    ExtraDefault{ext::kFileCannotBeParsed, "The file is not valid XML and was not loaded: "},
+    ExtraDefault{ext::kFileCannotBeParsed, "The file is damaged and was not loaded: "},
     ExtraDefault{ext::kFileCannotBeWritten, "The file cannot be written: "},
     ExtraDefault{ext::kFileKeptAsBackup, "The damaged file will be kept as a backup before it is replaced: "},
+    ExtraDefault{ext::kCaptionOk, "OK"},
+    ExtraDefault{ext::kCaptionCancel, "Cancel"},
+    ExtraDefault{ext::kCaptionYes, "Yes"},
+    ExtraDefault{ext::kCaptionNo, "No"},
+    ExtraDefault{ext::kAtLine, "Line "},
+    ExtraDefault{ext::kAtColumn, ", column "},
 
     // Main window and projects (100-199).
     ExtraDefault{ext::kProgramStillRunning, "The program started earlier is still running."},
     ExtraDefault{ext::kWaitingForProgram, "Waiting for the program to end: "},
+    ExtraDefault{ext::kNoProjectYet, "There is no configuration yet. Cancel this window and click New "
+                                     "Configuration to create one."},
+    ExtraDefault{ext::kNameHasSeparator, "The name cannot contain \"/\": it would name a folder inside another one."},
+    ExtraDefault{ext::kNameHasNul, "The name cannot contain a NUL character."},
+    ExtraDefault{ext::kNameStartsWithDot,
+                 "The name cannot begin with \".\": such a folder is hidden and would not be listed."},
+    ExtraDefault{ext::kNameTooLong, "The name is too long for the file system. Bytes in the name: "},
+    ExtraDefault{ext::kNameTooLongLimit, ", at most: "},
+    ExtraDefault{ext::kFolderNotCreated, "The folder cannot be created: "},
 
     // Parameters (200-299).
     ExtraDefault{ext::kParGenNotLoaded,
@@ -47,7 +62,7 @@ constexpr std::array kExtraDefaults = {
     ExtraDefault{ext::kObjectsMapNotUtf8,
                  "The objects map was not written: the rule file holds bytes that are not UTF-8 in row "},
     ExtraDefault{ext::kObjectsMapSourceUnreadable, "The objects map was not written. This rule file cannot be read: "},
-    ExtraDefault{ext::kObjectsMapSourceMalformed, "The objects map was not written. This rule file is not valid XML: "},
+    ExtraDefault{ext::kObjectsMapSourceMalformed, "The objects map was not written. This rule file is damaged: "},
     ExtraDefault{ext::kObjectsMapNotWritten, "The objects map cannot be written: "},
     ExtraDefault{ext::kRowsNotSavedBelow, "The rules are saved down to the first row without a sentence, row "},
     ExtraDefault{ext::kRowsNotSavedList, ". These rows below it are not empty and will not be saved: "},
@@ -55,7 +70,7 @@ constexpr std::array kExtraDefaults = {
 
     // Image and update (400-499).
     ExtraDefault{ext::kImageSourceMalformed,
-                 "The device image was not built and the update does not start. This file is not valid XML: "},
+                 "The device image was not built and the update does not start. This file is damaged: "},
     ExtraDefault{ext::kImageSourceUnreadable,
                  "The device image was not built and the update does not start. This file cannot be read: "},
     ExtraDefault{ext::kImageNotWritten, "The device image cannot be written, so the update does not start: "},
@@ -69,6 +84,20 @@ constexpr std::array kExtraDefaults = {
     ExtraDefault{ext::kCheckingDevice, "Checking that the device answers..."},
     ExtraDefault{ext::kDescriptionNotWritten,
                  "The update description cannot be written, so the update program was not started: "},
+    ExtraDefault{ext::kUpdaterFinished, "The update program has finished."},
+    ExtraDefault{ext::kUpdaterFailed,
+                 "The update program reported a failure, so the device may not have been updated. Exit status: "},
+    ExtraDefault{ext::kUpdaterSignalled,
+                 "The update program was stopped by a signal, so the device may not have been updated. Signal: "},
+    ExtraDefault{ext::kUpdaterStillRunning,
+                 "The update program is still running. The configurator no longer waits for it and cannot tell "
+                 "whether the update succeeded; its own window shows the result: "},
+    ExtraDefault{ext::kUpdaterEndUnknown,
+                 "The update program has ended, but how it ended is not known, so the device may not have been "
+                 "updated."},
+    ExtraDefault{ext::kEchoOutsideReach,
+                 "The device address is outside what this run may reach: the environment variable "
+                 "BIRCH_LOOPBACK_ONLY is set, so only addresses 127.0.0.0/8 are contacted. Address: "},
 
     // Options and version check (500-599).
     ExtraDefault{ext::kCheckingForNewVersion, "Checking for a newer version..."},
@@ -76,7 +105,7 @@ constexpr std::array kExtraDefaults = {
 
     // Sibling profiles (600-699).
     ExtraDefault{ext::kGsdmlNameHasFolder, "The PROFINET GSDML file name cannot contain \"/\": "},
-    ExtraDefault{ext::kGsdmlSourceMalformed, "The GSDML file was not written. This file is not valid XML: "},
+    ExtraDefault{ext::kGsdmlSourceMalformed, "The GSDML file was not written. This file is damaged: "},
     ExtraDefault{ext::kGsdmlSourceUnreadable, "The GSDML file was not written. This file cannot be read: "},
     ExtraDefault{ext::kGsdmlBytesNeeded,
                  "The sentence rules need more PROFINET input bytes than the device has. Bytes needed: "},

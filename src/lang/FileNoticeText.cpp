@@ -4,14 +4,22 @@
 
 namespace birch {
 
-std::string describe(const AppState& state, const FileNotice& notice)
+std::string describe(const ExtraTexts& extra, const FileNotice& notice)
 {
-    std::string message = state.Extra[notice.ext] + notice.file.string();
-    if (!notice.reason.empty())
+    std::string message = extra[notice.ext] + notice.file.string();
+    if (notice.at.known())
+        message += "\n" + extra[ext::kAtLine] + std::to_string(notice.at.line) + extra[ext::kAtColumn] +
+                   std::to_string(notice.at.column) + ": " + notice.reason;
+    else if (!notice.reason.empty())
         message += "\n" + notice.reason;
     if (notice.keptAsBackup)
-        message += "\n" + state.Extra[ext::kFileKeptAsBackup] + notice.file.string();
+        message += "\n" + extra[ext::kFileKeptAsBackup] + notice.file.string();
     return message;
+}
+
+std::string describe(const AppState& state, const FileNotice& notice)
+{
+    return describe(state.Extra, notice);
 }
 
 } // namespace birch

@@ -45,6 +45,7 @@ ListenerFileLoad readListenerFile(const std::filesystem::path& file, std::size_t
     case XmlFileResult::Status::Malformed:
         result.status = ListenerFileLoad::Status::Malformed;
         result.reason = xml.reason;
+        result.at = xml.at;
         return result;
     case XmlFileResult::Status::Ok:
         break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TextPosition.h"
 #include "platform/FileWriter.h"
 
 #include <cstddef>
@@ -33,6 +34,7 @@ struct ListenerFileLoad {
     Status status = Status::Missing;
     std::size_t notLoaded = 0; // rows beyond the table's last row
     std::string reason;        // why an Unreadable or Malformed file was not read
+    TextPosition at = {};      // for Malformed: where the parser stopped
 
     // The file holds something the user has not seen in the table: keep it before replacing it.
     bool damaged() const

@@ -44,6 +44,7 @@ ObjectsMapLoad loadObjectsMap(const std::filesystem::path& ruleFile, const Catal
         break;
     }
     result.reason = file.reason;
+    result.at = file.at;
     return result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TextPosition.h"
 #include "nmea/Catalog.h"
 
 #include <filesystem>
@@ -37,6 +38,7 @@ struct ObjectsMapLoad {
     Status status = Status::Ok;
     ObjectsMap map;
     std::string reason;
+    TextPosition at = {}; // for Malformed: where the parser stopped
 
     bool ok() const { return status == Status::Ok; }
 };

@@ -1,14 +1,15 @@
 #include "nmea/ObjectsMapMessages.h"
 
 #include "lang/ExtraTextNumbers.h"
+#include "lang/FileNoticeText.h"
 
 namespace birch {
 
 namespace {
 
-std::string withReason(const std::string& text, const ObjectsMapSave& save)
+std::string withReason(const ExtraTexts& extra, int text, const ObjectsMapSave& save)
 {
-    return text + save.file.string() + "\n" + save.reason;
+    return describe(extra, FileNotice{text, save.file, save.reason, false, save.at});
 }
 
 std::string unencodable(const ExtraTexts& extra, const ObjectsMapEncodingError& error)
@@ -25,9 +26,9 @@ std::optional<std::string> objectsMapMessage(const ExtraTexts& extra, const Obje
     case ObjectsMapSave::Status::Written:
         return std::nullopt;
     case ObjectsMapSave::Status::Unreadable:
-        return withReason(extra[ext::kObjectsMapSourceUnreadable], save);
+        return withReason(extra, ext::kObjectsMapSourceUnreadable, save);
     case ObjectsMapSave::Status::Malformed:
-        return withReason(extra[ext::kObjectsMapSourceMalformed], save);
+        return withReason(extra, ext::kObjectsMapSourceMalformed, save);
     case ObjectsMapSave::Status::Unencodable:
         if (save.unencodable)
             return unencodable(extra, *save.unencodable);
@@ -35,7 +36,7 @@ std::optional<std::string> objectsMapMessage(const ExtraTexts& extra, const Obje
     case ObjectsMapSave::Status::WriteFailed:
         break;
     }
-    return withReason(extra[ext::kObjectsMapNotWritten], save);
+    return withReason(extra, ext::kObjectsMapNotWritten, save);
 }
 
 } // namespace birch

@@ -14,7 +14,8 @@ RuleCheckResult checkRuleFile(const std::filesystem::path& projectDir, const Tex
     const auto channels = SerialChannel_SL(Enable_Serial(projectDir / "ParGen.xml"));
     const RuleFileLoad load = loadRuleFile(file, catalog, channels);
     RuleCheckResult result;
-    if (const auto message = loadMessage(extra, load, file)) {
+    // A check replaces nothing, so it never speaks of a backup.
+    if (const auto message = loadMessage(extra, load, file, false)) {
         result.outcome = load.damaged() ? RuleCheckResult::Outcome::FileError : RuleCheckResult::Outcome::Invalid;
         result.message = *message;
         return result;

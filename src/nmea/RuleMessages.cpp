@@ -1,30 +1,22 @@
 #include "nmea/RuleMessages.h"
 
 #include "lang/ExtraTextNumbers.h"
+#include "lang/FileNoticeText.h"
 
 namespace birch {
 
-namespace {
-// The text, the file, and on a second line the system's reason.
-std::string withReason(const std::string& text, const std::filesystem::path& file, const std::string& reason)
-{
-    return text + file.string() + "\n" + reason;
-}
-} // namespace
-
 std::optional<std::string> loadMessage(const ExtraTexts& extra, const ListenerFileLoad& load,
-                                       const std::filesystem::path& file)
+                                       const std::filesystem::path& file, bool editing)
 {
-    const std::string kept = "\n" + extra[ext::kFileKeptAsBackup] + file.string();
     switch (load.status) {
     case ListenerFileLoad::Status::Missing:
         return std::nullopt;
     case ListenerFileLoad::Status::NoListener:
-        return extra[ext::kRuleFileNoListener] + file.string() + kept;
+        return describe(extra, FileNotice{ext::kRuleFileNoListener, file, {}, editing});
     case ListenerFileLoad::Status::Unreadable:
-        return withReason(extra[ext::kFileCannotBeRead], file, load.reason) + kept;
+        return describe(extra, FileNotice{ext::kFileCannotBeRead, file, load.reason, editing});
     case ListenerFileLoad::Status::Malformed:
-        return withReason(extra[ext::kFileCannotBeParsed], file, load.reason) + kept;
+        return describe(extra, FileNotice{ext::kFileCannotBeParsed, file, load.reason, editing, load.at});
     case ListenerFileLoad::Status::Ok:
         break;
     }
@@ -38,7 +30,7 @@ std::string saveMessage(const ExtraTexts& extra, const ListenerFileSave& save, c
 {
     const int text =
         save.status == ListenerFileSave::Status::BackupFailed ? ext::kRuleFileBackupFailed : ext::kFileCannotBeWritten;
-    return withReason(extra[text], file, save.reason);
+    return describe(extra, FileNotice{text, file, save.reason});
 }
 
 std::string rowsNotSavedQuestion(const ExtraTexts& extra, const UnsavedRows& unsaved)

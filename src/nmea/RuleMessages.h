@@ -10,10 +10,12 @@
 
 namespace birch {
 
-// What the user is told after either editor loaded the rule file: one message naming the file
-// when it could not be used or held more rules than the table, nothing otherwise.
+// What the user is told after the rule file was loaded: one message naming the file when it
+// could not be used or held more rules than the table, nothing otherwise. `editing`: an editor
+// replaces the file on OK, so a damaged one is said to be kept as a backup first; a check
+// replaces nothing.
 std::optional<std::string> loadMessage(const ExtraTexts& extra, const ListenerFileLoad& load,
-                                       const std::filesystem::path& file);
+                                       const std::filesystem::path& file, bool editing = true);
 
 // Why a save did not happen, naming the file.
 std::string saveMessage(const ExtraTexts& extra, const ListenerFileSave& save, const std::filesystem::path& file);

@@ -14,7 +14,7 @@ ObjectsMapSave Save_Objects_Map(const std::filesystem::path& ruleFile, const std
     case ObjectsMapLoad::Status::Unreadable:
         return {ObjectsMapSave::Status::Unreadable, ruleFile, load.reason, std::nullopt};
     case ObjectsMapLoad::Status::Malformed:
-        return {ObjectsMapSave::Status::Malformed, ruleFile, load.reason, std::nullopt};
+        return {ObjectsMapSave::Status::Malformed, ruleFile, load.reason, std::nullopt, load.at};
     case ObjectsMapLoad::Status::Ok:
         break;
     }

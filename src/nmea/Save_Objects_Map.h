@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TextPosition.h"
 #include "nmea/ObjectsMapText.h"
 #include "platform/FileWriter.h"
 
@@ -19,6 +20,7 @@ struct ObjectsMapSave {
     std::filesystem::path file; // the rule file for Unreadable and Malformed, else the map file
     std::string reason;         // the system's or the parser's, for Unreadable, Malformed and WriteFailed
     std::optional<ObjectsMapEncodingError> unencodable;
+    TextPosition at = {}; // for Malformed: where the parser stopped in the rule file
 
     bool ok() const { return status == Status::Written; }
 };

@@ -11,6 +11,7 @@
 #include "widgets/GridView.h"
 #include "widgets/HeadingPanel.h"
 #include "widgets/NoDefaultButton.h"
+#include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 
 #include <QGuiApplication>
@@ -127,12 +128,12 @@ void TFNMEA_0183_Set_Access::Set_Lang()
     Btn_InsRow->setText(qs(texts[605]));
     Btn_CopyRow->setText(qs(texts[606]));
     Btn_PasteRow->setText(qs(texts[607]));
-    Btn_OK->setToolTip(qs(texts[608]));
-    Btn_Cancel->setToolTip(qs(texts[609]));
-    Btn_DelRow->setToolTip(qs(texts[610]));
-    Btn_InsRow->setToolTip(qs(texts[611]));
-    Btn_CopyRow->setToolTip(qs(texts[612]));
-    Btn_PasteRow->setToolTip(qs(texts[613]));
+    Btn_OK->setToolTip(plainToolTip(qs(texts[608])));
+    Btn_Cancel->setToolTip(plainToolTip(qs(texts[609])));
+    Btn_DelRow->setToolTip(plainToolTip(qs(texts[610])));
+    Btn_InsRow->setToolTip(plainToolTip(qs(texts[611])));
+    Btn_CopyRow->setToolTip(plainToolTip(qs(texts[612])));
+    Btn_PasteRow->setToolTip(plainToolTip(qs(texts[613])));
     GridModel& grid = ASG->grid();
     for (int column = 0; column < Column::Count; ++column) {
         const auto at = static_cast<std::size_t>(column);
@@ -163,7 +164,7 @@ void TFNMEA_0183_Set_Access::loadList()
     ASG->setCurrentCell(1, Column::Enable);
     ASG->setFocus();
     if (const auto message = loadMessage(state.Extra, load, state.NmeaAccessFile))
-        context_.prompter.warning(this, qs(*message));
+        context_.prompter.tell(this, load.damaged() ? Prompter::Kind::Error : Prompter::Kind::Warning, qs(*message));
 }
 
 void TFNMEA_0183_Set_Access::onCellChosen(int row, int column)
@@ -200,7 +201,7 @@ bool TFNMEA_0183_Set_Access::confirmRowsNotSaved(const firstgen::RuleTable& rule
     if (!unsaved)
         return true;
     const QString question = qs(rowsNotSavedQuestion(context_.state.Extra, *unsaved));
-    if (context_.prompter.question(this, question) == Prompter::Answer::Yes)
+    if (context_.prompter.destructiveQuestion(this, question) == Prompter::Answer::Yes)
         return true;
     ASG->focusCell(unsaved->firstWithoutSentence, Column::Sentence);
     return false;

@@ -12,6 +12,7 @@
 #include "widgets/GridView.h"
 #include "widgets/HeadingPanel.h"
 #include "widgets/NoDefaultButton.h"
+#include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 
 #include <QGuiApplication>
@@ -142,12 +143,12 @@ void TFNMEA_0183_Set_Access2::Set_Lang()
     Btn_InsRow->setText(qs(texts[1005]));
     Btn_CopyRow->setText(qs(texts[1006]));
     Btn_PasteRow->setText(qs(texts[1007]));
-    Btn_OK->setToolTip(qs(texts[1008]));
-    Btn_Cancel->setToolTip(qs(texts[1009]));
-    Btn_DelRow->setToolTip(qs(texts[1010]));
-    Btn_InsRow->setToolTip(qs(texts[1011]));
-    Btn_CopyRow->setToolTip(qs(texts[1012]));
-    Btn_PasteRow->setToolTip(qs(texts[1013]));
+    Btn_OK->setToolTip(plainToolTip(qs(texts[1008])));
+    Btn_Cancel->setToolTip(plainToolTip(qs(texts[1009])));
+    Btn_DelRow->setToolTip(plainToolTip(qs(texts[1010])));
+    Btn_InsRow->setToolTip(plainToolTip(qs(texts[1011])));
+    Btn_CopyRow->setToolTip(plainToolTip(qs(texts[1012])));
+    Btn_PasteRow->setToolTip(plainToolTip(qs(texts[1013])));
     GridModel& grid = ASG->grid();
     for (int column = 0; column < RuleColumn::Count; ++column) {
         const auto at = static_cast<std::size_t>(column);
@@ -179,7 +180,7 @@ void TFNMEA_0183_Set_Access2::loadRules()
     ASG->setCurrentCell(1, RuleColumn::Enable);
     ASG->setFocus();
     if (const auto message = loadMessage(state.Extra, load, state.NmeaAccessFile))
-        context_.prompter.warning(this, qs(*message));
+        context_.prompter.tell(this, load.damaged() ? Prompter::Kind::Error : Prompter::Kind::Warning, qs(*message));
 }
 
 void TFNMEA_0183_Set_Access2::onCellChosen(int row, int column, const QString& text)
@@ -219,7 +220,7 @@ bool TFNMEA_0183_Set_Access2::confirmRowsNotSaved(const RuleTable& rules)
     if (!unsaved)
         return true;
     const QString question = qs(rowsNotSavedQuestion(context_.state.Extra, *unsaved));
-    if (context_.prompter.question(this, question) == Prompter::Answer::Yes)
+    if (context_.prompter.destructiveQuestion(this, question) == Prompter::Answer::Yes)
         return true;
     ASG->focusCell(unsaved->firstWithoutSentence, RuleColumn::Sentence);
     return false;

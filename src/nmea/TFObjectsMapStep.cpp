@@ -35,8 +35,8 @@ void PROFINET_Map(UiContext& context, QWidget* parent)
     // Anything of that name counts, a dangling link included: the write would replace it.
     std::error_code ec;
     if (std::filesystem::exists(std::filesystem::symlink_status(target, ec)) &&
-        context.prompter.question(parent, qs(state.TextTable[kOverwriteQuestion]), Prompter::Buttons::YesNoCancel) !=
-            Prompter::Answer::Yes)
+        context.prompter.destructiveQuestion(parent, qs(state.TextTable[kOverwriteQuestion]),
+                                             Prompter::Buttons::YesNoCancel) != Prompter::Answer::Yes)
         return;
     const ObjectsMapSave save = Save_Objects_Map(state, target, context.fileWriter);
     if (const auto message = objectsMapMessage(state.Extra, save))

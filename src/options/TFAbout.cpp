@@ -5,6 +5,7 @@
 #include "widgets/ClickableLabel.h"
 #include "widgets/NoDefaultButton.h"
 #include "widgets/OpenAddress.h"
+#include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 #include "widgets/Resources.h"
 
@@ -41,7 +42,7 @@ TFAbout::TFAbout(UiContext& context, QWidget* parent)
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setPixmap(QPixmap(QStringLiteral(":/birch/VelmoraLogo.png")));
     Image2->setAlignment(Qt::AlignCenter);
-    Image2->setToolTip(qs(Web_Address_Caption(homePage_)));
+    Image2->setToolTip(plainToolTip(qs(Web_Address_Caption(homePage_))));
 
     Label1 = makeLabel(this, "Label1", QStringLiteral("Software Mosaic "));
     Label2 = makeLabel(this, "Label2", qs(SoftwareDescription));

@@ -25,6 +25,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <atomic>
+#include <memory>
 #include <utility>
 
 namespace birch {
@@ -313,9 +315,13 @@ void TFSoftOptions::Update_CheckBox()
 
 void TFSoftOptions::Btn_Check_UpdateClick()
 {
-    bool newer = false;
-    Wait_Modally(this, qs(context_.state.Extra[ext::kCheckingForNewVersion]), [&] { newer = checkVersion_(); });
-    checkResult_ = newer;
+    // A query the user stops waiting for runs on unobserved, so it keeps its answer to itself.
+    auto newer = std::make_shared<std::atomic<bool>>(false);
+    const ExtraTexts& extra = context_.state.Extra;
+    if (!versionQuery_.run(this, qs(extra[ext::kCheckingForNewVersion]), qs(extra[ext::kCaptionCancel]),
+                           [newer, check = checkVersion_] { *newer = check(); }))
+        return;
+    checkResult_ = newer->load();
     showCheckResult();
 }
 

@@ -2,6 +2,7 @@
 
 #include "options/LanguageList.h"
 #include "widgets/LanguageAware.h"
+#include "widgets/ModalWait.h"
 #include "widgets/UiContext.h"
 
 #include <QDialog>
@@ -30,7 +31,8 @@ class TFSoftOptions : public QDialog, public LanguageAware {
 public:
     // `changeLanguage` re-applies the texts of every window (this one included) after the text
     // table was loaded for another language. `checkVersion` answers whether a newer version
-    // exists; it runs on a worker thread.
+    // exists; it runs on a worker thread, on to its end even when the user stops waiting, so it
+    // must only use what outlives the dialog.
     TFSoftOptions(UiContext& context, std::function<void()> changeLanguage, std::function<bool()> checkVersion,
                   QWidget* parent = nullptr);
 
@@ -89,6 +91,9 @@ private:
     QCheckBox* CB_DoubleClick_Auto_Size;
     QPushButton* Btn_OK;
     QPushButton* Btn_Cancel;
+
+    // Joins a query the user stopped waiting for before the dialog goes.
+    ModalWork versionQuery_;
 };
 
 } // namespace birch

@@ -90,6 +90,7 @@ ParGenLoad LoadParGen(const std::filesystem::path& file)
     case XmlFileResult::Status::Malformed:
         result.status = ParGenLoad::Status::Malformed;
         result.reason = read.reason;
+        result.at = read.at;
         return result;
     case XmlFileResult::Status::Ok:
         break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TextPosition.h"
 #include "params/ParGen.h"
 #include "platform/FileWriter.h"
 
@@ -15,7 +16,8 @@ struct ParGenLoad {
     enum class Status { Missing, Ok, Unreadable, Malformed };
     TParGen record;
     Status status = Status::Missing;
-    std::string reason; // for Unreadable and Malformed
+    std::string reason;   // for Unreadable and Malformed
+    TextPosition at = {}; // for Malformed: where the parser stopped
 
     bool damaged() const { return status == Status::Unreadable || status == Status::Malformed; }
 };

@@ -3,6 +3,7 @@
 #include "common/Backup.h"
 #include "core/BuildConstants.h"
 #include "lang/ExtraTextNumbers.h"
+#include "lang/FileNoticeText.h"
 #include "params/Controllo_Dati.h"
 #include "widgets/CollapsibleGroup.h"
 #include "widgets/CollapsibleGroupStack.h"
@@ -157,13 +158,14 @@ void TFParGen::FormShow()
     Order_TAB_Panels();
     CPG->verticalScrollBar()->setValue(0);
     if (loaded.damaged())
-        Tell_File_Problem(ext::kParGenNotLoaded, context_.state.ParGenFile, loaded.reason);
+        Tell_File_Problem(ext::kParGenNotLoaded, context_.state.ParGenFile, loaded.reason, loaded.at);
 }
 
-// The message, the file's name and, on a line of its own, the system's reason.
-void TFParGen::Tell_File_Problem(int extraText, const std::filesystem::path& file, const std::string& reason)
+// The message, the file's name and, on a line of its own, the system's or the parser's reason.
+void TFParGen::Tell_File_Problem(int extraText, const std::filesystem::path& file, const std::string& reason,
+                                 TextPosition at)
 {
-    context_.prompter.error(this, qs(context_.state.Extra[extraText] + file.string() + "\n" + reason));
+    context_.prompter.error(this, qs(describe(context_.state, FileNotice{extraText, file, reason, false, at})));
 }
 
 void TFParGen::Put_ParGen(const TParGen& p)
@@ -276,7 +278,7 @@ bool TFParGen::Keep_Damaged_File()
 
 void TFParGen::reject()
 {
-    if (Is_Change && context_.prompter.question(this, text(469)) != Prompter::Answer::Yes)
+    if (Is_Change && context_.prompter.destructiveQuestion(this, text(469)) != Prompter::Answer::Yes)
         return;
     QDialog::reject();
 }

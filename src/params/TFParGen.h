@@ -103,7 +103,8 @@ private:
 
     void Put_ParGen(const TParGen& record);
     TParGen Get_ParGen() const;
-    void Tell_File_Problem(int extraText, const std::filesystem::path& file, const std::string& reason);
+    void Tell_File_Problem(int extraText, const std::filesystem::path& file, const std::string& reason,
+                           TextPosition at = {});
     bool Keep_Damaged_File();
 
     // Shows `groups` numbered from 1 in that order and hides every other group.

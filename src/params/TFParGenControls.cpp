@@ -5,6 +5,7 @@
 #include "widgets/ByteAddressEdits.h"
 #include "widgets/CollapsibleGroup.h"
 #include "widgets/CollapsibleGroupStack.h"
+#include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 
 #include <QCheckBox>
@@ -45,7 +46,7 @@ QString name(const char* text)
 // A label sits 3 pixels below the top of its row's control.
 QLabel* addLabel(CollapsibleGroup* group, const char* objectName, int row)
 {
-    auto* label = new QLabel;
+    auto* label = plainLabel(new QLabel);
     label->setObjectName(name(objectName));
     group->addControl(label, QRect(kLabelX, rowTop(row) + 3, kLabelWidth, kLabelHeight));
     return label;

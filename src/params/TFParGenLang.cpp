@@ -1,6 +1,7 @@
 #include "params/TFParGen.h"
 
 #include "widgets/HeadingPanel.h"
+#include "widgets/PlainText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,7 +18,7 @@ namespace {
 void hintBytes(const std::array<QLineEdit*, 4>& bytes, const std::function<QString(int)>& text, int firstText)
 {
     for (int i = 0; i < 4; ++i)
-        bytes[static_cast<std::size_t>(i)]->setToolTip(text(firstText + i));
+        bytes[static_cast<std::size_t>(i)]->setToolTip(plainToolTip(text(firstText + i)));
 }
 
 } // namespace
@@ -28,10 +29,10 @@ void TFParGen::Set_Serial_Texts(const SerialGroup& serial, int firstText)
     serial.baudLabel->setText(text(firstText + 1));
     serial.parityLabel->setText(text(firstText + 2));
     serial.stopLabel->setText(text(firstText + 3));
-    serial.enable->setToolTip(text(firstText + 4));
-    serial.baud->setToolTip(text(firstText + 5));
-    serial.parity->setToolTip(text(firstText + 6));
-    serial.stop->setToolTip(text(firstText + 7));
+    serial.enable->setToolTip(plainToolTip(text(firstText + 4)));
+    serial.baud->setToolTip(plainToolTip(text(firstText + 5)));
+    serial.parity->setToolTip(plainToolTip(text(firstText + 6)));
+    serial.stop->setToolTip(plainToolTip(text(firstText + 7)));
 }
 
 void TFParGen::Set_Lang()
@@ -39,15 +40,15 @@ void TFParGen::Set_Lang()
     const auto t = [this](int number) { return text(number); };
     const auto caption = [&t](auto* captioned, QWidget* hinted, int first) {
         captioned->setText(t(first));
-        hinted->setToolTip(t(first + 1));
+        hinted->setToolTip(plainToolTip(t(first + 1)));
     };
 
     setWindowTitle(t(400));
     P_Title->setDescription(t(401));
     Btn_OK->setText(t(402));
-    Btn_OK->setToolTip(t(404));
+    Btn_OK->setToolTip(plainToolTip(t(404)));
     Btn_Cancel->setText(t(403));
-    Btn_Cancel->setToolTip(t(405));
+    Btn_Cancel->setToolTip(plainToolTip(t(405)));
 
     caption(L_EthConn_Device_Name, E_EthConn_Device_Name, 1122);
     caption(CB_EthConn_En_DHCP_Cable, CB_EthConn_En_DHCP_Cable, 1124);
@@ -86,9 +87,9 @@ void TFParGen::Set_Lang()
     hintBytes(E_PROFINET_IP, t, 412);
     hintBytes(E_PROFINET_SM, t, 416);
     hintBytes(E_PROFINET_GAT, t, 420);
-    CB_PROFINET_EN_GAT->setToolTip(t(424));
-    E_PROFINET_Name_Station->setToolTip(t(425));
-    E_PROFINET_Num_Byte->setToolTip(t(426));
+    CB_PROFINET_EN_GAT->setToolTip(plainToolTip(t(424)));
+    E_PROFINET_Name_Station->setToolTip(plainToolTip(t(425)));
+    E_PROFINET_Num_Byte->setToolTip(plainToolTip(t(426)));
 
     L_ModbusTCPSlave_IP->setText(t(471));
     hintBytes(E_ModbusTCPSlave_IP, t, 472);

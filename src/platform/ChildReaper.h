@@ -1,15 +1,18 @@
 #pragma once
 
+#include "platform/ProgramLauncher.h"
+
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
 namespace birch {
 
-// Collects `pid` if it has ended: true once it is collected, or when it is no child of ours
-// (nothing left to wait for); false while it runs. Waits for that one pid only.
-bool collectIfEnded(int pid);
+// Collects `pid` if it has ended and tells how; `Unknown` when it is no child of ours (nothing
+// left to wait for); nothing while it runs. Waits for that one pid only.
+std::optional<ProgramExit> collectIfEnded(int pid);
 
 // Collects programs that were started but no longer waited for, each by its own pid, once they
 // end. Owned by `main`; the signal handling of the process is left alone and no other child is

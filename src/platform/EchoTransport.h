@@ -23,12 +23,20 @@ public:
         std::string reason;    // for CannotSend
     };
 
+    // Why a request did not go out: this machine cannot send echoes this way at all, or this
+    // run may not contact the address (BIRCH_LOOPBACK_ONLY).
+    struct SendFailure {
+        enum class Kind { CannotSend, OutsideReach };
+        Kind kind = Kind::CannotSend;
+        std::string reason;
+    };
+
     virtual ~EchoTransport() = default;
 
     // Sends one request carrying `data`, replacing any earlier one. Nothing when it went out,
-    // or when it failed for a reason of the target (no route): then no reply comes. The reason
-    // when this machine cannot send echoes this way at all.
-    virtual std::optional<std::string> send(const Ipv4Address& address, std::string_view data) = 0;
+    // or when it failed for a reason of the target (no route): then no reply comes, whichever
+    // transport it was.
+    virtual std::optional<SendFailure> send(const Ipv4Address& address, std::string_view data) = 0;
     // Whether the reply to the last request has arrived.
     virtual Poll poll() = 0;
     // The check is over: let go of whatever still waits for the last reply.
@@ -36,7 +44,7 @@ public:
 };
 
 // The transports of this machine. Each refuses targets outside 127.0.0.0/8 while
-// BIRCH_LOOPBACK_ONLY is set.
+// BIRCH_LOOPBACK_ONLY is set (`outsideReach`).
 std::unique_ptr<EchoTransport> makeIcmpDatagramTransport();
 std::unique_ptr<EchoTransport> makeIcmpRawTransport();
 // The system's ping program, run directly; an empty path searches the usual places.
@@ -46,5 +54,8 @@ std::unique_ptr<EchoTransport> makePingProgramTransport(std::string program = {}
 std::unique_ptr<EchoTransport> makeSystemEchoTransport();
 
 std::string toText(const Ipv4Address& address);
+
+// The refusal of a target this run may not contact, or nothing when it may.
+std::optional<EchoTransport::SendFailure> outsideReach(const Ipv4Address& address);
 
 } // namespace birch

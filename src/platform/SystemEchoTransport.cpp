@@ -16,20 +16,23 @@ public:
         candidates_.push_back(makePingProgramTransport());
     }
 
-    std::optional<std::string> send(const Ipv4Address& address, std::string_view data) override
+    std::optional<SendFailure> send(const Ipv4Address& address, std::string_view data) override
     {
         if (chosen_)
             return chosen_->send(address, data);
         std::string reasons;
         for (auto& candidate : candidates_) {
-            const auto failure = candidate->send(address, data);
+            auto failure = candidate->send(address, data);
             if (!failure) {
                 chosen_ = candidate.get();
                 return std::nullopt;
             }
-            reasons += (reasons.empty() ? "" : "; ") + *failure;
+            // Another transport would be refused the same address.
+            if (failure->kind == SendFailure::Kind::OutsideReach)
+                return failure;
+            reasons += (reasons.empty() ? "" : "; ") + failure->reason;
         }
-        return reasons;
+        return SendFailure{SendFailure::Kind::CannotSend, reasons};
     }
 
     Poll poll() override { return chosen_ ? chosen_->poll() : Poll{}; }

@@ -1,6 +1,7 @@
 #include "profiles/EsiFile.h"
 
 #include "lang/ExtraTextNumbers.h"
+#include "lang/FileNoticeText.h"
 #include "profiles/EsiIdentity.h"
 #include "profiles/EsiProcessData.h"
 #include "profiles/EsiTemplate.h"
@@ -16,6 +17,7 @@ EsiOutcome Generate_Esi(const std::filesystem::path& parGenFile, const std::file
                                                                                 : EsiOutcome::Status::Malformed;
         outcome.file = parGenFile;
         outcome.reason = identity.reason;
+        outcome.at = identity.at;
         return outcome;
     }
     const EsiProcessDataRead read = Read_Esi_Process_Data(etherCatSlaveFile);
@@ -28,6 +30,7 @@ EsiOutcome Generate_Esi(const std::filesystem::path& parGenFile, const std::file
     case EsiProcessDataRead::Status::Malformed:
         outcome.status = EsiOutcome::Status::Malformed;
         outcome.reason = read.reason;
+        outcome.at = read.at;
         return outcome;
     case EsiProcessDataRead::Status::ElementMissing:
         outcome.status = EsiOutcome::Status::ElementMissing;
@@ -73,7 +76,7 @@ std::string Esi_Failure_Message(const ExtraTexts& texts, const EsiOutcome& outco
     case EsiOutcome::Status::Ok:
         break;
     }
-    return texts[text] + outcome.file.string() + "\n" + outcome.reason;
+    return describe(texts, FileNotice{text, outcome.file, outcome.reason, false, outcome.at});
 }
 
 } // namespace birch

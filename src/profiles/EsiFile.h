@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TextPosition.h"
 #include "lang/ExtraTexts.h"
 #include "platform/FileWriter.h"
 
@@ -16,6 +17,7 @@ struct EsiOutcome {
     Status status = Status::Ok;
     std::filesystem::path file; // the file concerned
     std::string reason;         // the system's or parser's reason, or the missing element
+    TextPosition at = {};       // where the parser stopped in a Malformed file
     std::string text;           // the file's bytes, once generated
     std::size_t inputs = 0;     // entries of each direction
     std::size_t outputs = 0;

@@ -29,6 +29,7 @@ EsiIdentityRead Read_Esi_Identity(const std::filesystem::path& parGenFile)
     case XmlFileResult::Status::Malformed:
         result.status = EsiIdentityRead::Status::Malformed;
         result.reason = xml.reason;
+        result.at = xml.at;
         return result;
     case XmlFileResult::Status::Ok:
         break;

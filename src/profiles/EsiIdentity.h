@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/TextPosition.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -17,7 +19,8 @@ struct EsiIdentityRead {
     enum class Status { Ok, Unreadable, Malformed };
     Status status = Status::Ok;
     EsiIdentity identity;
-    std::string reason; // for Unreadable and Malformed
+    std::string reason;   // for Unreadable and Malformed
+    TextPosition at = {}; // where the parser stopped in a Malformed file
 
     bool ok() const { return status == Status::Ok; }
 };

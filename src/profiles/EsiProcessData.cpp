@@ -88,6 +88,7 @@ EsiProcessDataRead Read_Esi_Process_Data(const std::filesystem::path& etherCatSl
     case XmlFileResult::Status::Malformed:
         result.status = EsiProcessDataRead::Status::Malformed;
         result.reason = xml.reason;
+        result.at = xml.at;
         return result;
     case XmlFileResult::Status::Ok:
         break;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/TextPosition.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -48,6 +50,7 @@ struct EsiProcessDataRead {
     EsiProcessData data;
     std::string missingElement; // for ElementMissing
     std::string reason;         // for Unreadable and Malformed
+    TextPosition at = {};       // where the parser stopped in a Malformed file
 
     bool ok() const { return status == Status::Ok; }
 };

@@ -57,6 +57,7 @@ EtherCatSlaveLoad loadEtherCatSlaveFile(const std::filesystem::path& file)
     case XmlFileResult::Status::Malformed:
         result.status = EtherCatSlaveLoad::Status::Malformed;
         result.reason = xml.reason;
+        result.at = xml.at;
         return result;
     case XmlFileResult::Status::Ok:
         break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TextPosition.h"
 #include "platform/FileWriter.h"
 #include "profiles/EtherCatVariable.h"
 
@@ -22,6 +23,7 @@ struct EtherCatSlaveLoad {
     std::size_t masterToSlaveRows = 0; // rows the master-to-slave list holds; saving drops them
     std::string missingElement;        // for ElementMissing
     std::string reason;                // for Unreadable and Malformed
+    TextPosition at = {};              // where the parser stopped in a Malformed file
 
     // The file holds something the window cannot show whole: keep it before replacing it.
     bool damaged() const

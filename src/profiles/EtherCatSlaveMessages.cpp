@@ -1,18 +1,9 @@
 #include "profiles/EtherCatSlaveMessages.h"
 
 #include "lang/ExtraTextNumbers.h"
+#include "lang/FileNoticeText.h"
 
 namespace birch {
-
-namespace {
-
-// The text, the file, and on a second line the reason.
-std::string withReason(const std::string& text, const std::filesystem::path& file, const std::string& reason)
-{
-    return text + file.string() + "\n" + reason;
-}
-
-} // namespace
 
 std::string Delete_Row_Question(const std::string& text, int row)
 {
@@ -28,13 +19,13 @@ std::optional<std::string> Variables_Load_Message(const ExtraTexts& texts, const
     std::vector<std::string> parts;
     switch (load.status) {
     case EtherCatSlaveLoad::Status::Unreadable:
-        parts.push_back(withReason(texts[ext::kFileCannotBeRead], file, load.reason));
+        parts.push_back(describe(texts, FileNotice{ext::kFileCannotBeRead, file, load.reason}));
         break;
     case EtherCatSlaveLoad::Status::Malformed:
-        parts.push_back(withReason(texts[ext::kFileCannotBeParsed], file, load.reason));
+        parts.push_back(describe(texts, FileNotice{ext::kFileCannotBeParsed, file, load.reason, false, load.at}));
         break;
     case EtherCatSlaveLoad::Status::ElementMissing:
-        parts.push_back(withReason(texts[ext::kEtherCatElementMissing], file, load.missingElement));
+        parts.push_back(describe(texts, FileNotice{ext::kEtherCatElementMissing, file, load.missingElement}));
         break;
     case EtherCatSlaveLoad::Status::Missing:
     case EtherCatSlaveLoad::Status::Ok:
@@ -58,7 +49,7 @@ std::string Variables_Save_Message(const ExtraTexts& texts, const EtherCatSlaveS
 {
     const int text =
         save.status == EtherCatSlaveSave::Status::BackupFailed ? ext::kEtherCatBackupFailed : ext::kFileCannotBeWritten;
-    return withReason(texts[text], file, save.reason);
+    return describe(texts, FileNotice{text, file, save.reason});
 }
 
 std::string Past_Data_Area_Text(const ExtraTexts& texts, const std::vector<int>& rows)

@@ -19,7 +19,7 @@ GsdmlSource Make_Project_GSDML(const AppState& state, const GsdmlDevice& device)
     case ObjectsMapLoad::Status::Unreadable:
         return {GsdmlSource::Status::Unreadable, state.NmeaAccessFile, load.reason, {}};
     case ObjectsMapLoad::Status::Malformed:
-        return {GsdmlSource::Status::Malformed, state.NmeaAccessFile, load.reason, {}};
+        return {GsdmlSource::Status::Malformed, state.NmeaAccessFile, load.reason, {}, load.at};
     }
     return {GsdmlSource::Status::Ok, {}, {}, Build_GSDML(load.map, device)};
 }

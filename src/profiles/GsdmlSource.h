@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TextPosition.h"
 #include "profiles/GsdmlDocument.h"
 
 #include <filesystem>
@@ -16,6 +17,7 @@ struct GsdmlSource {
     std::filesystem::path file; // the rule file, when it could not be used
     std::string reason;
     GsdmlDocument document;
+    TextPosition at = {}; // for Malformed: where the parser stopped in the rule file
 
     bool ok() const { return status == Status::Ok; }
 };

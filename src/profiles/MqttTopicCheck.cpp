@@ -12,7 +12,7 @@ MqttTopicCheckResult checkMqttTopicFile(const std::filesystem::path& projectDir,
     const auto file = projectDir / "MQTT_Set_Topic.xml";
     const MqttTopicLoad load = loadMqttTopicFile(file);
     MqttTopicCheckResult result;
-    if (const auto message = mqttLoadMessage(extra, load, file)) {
+    if (const auto message = mqttLoadMessage(extra, load, file, false)) {
         const bool unusable =
             load.status == MqttTopicLoad::Status::Unreadable || load.status == MqttTopicLoad::Status::Malformed;
         result.outcome = unusable ? MqttTopicCheckResult::Outcome::FileError : MqttTopicCheckResult::Outcome::Invalid;

@@ -119,6 +119,7 @@ MqttTopicLoad loadMqttTopicFile(const std::filesystem::path& file)
     case XmlFileResult::Status::Malformed:
         load.status = MqttTopicLoad::Status::Malformed;
         load.reason = xml.reason;
+        load.at = xml.at;
         return load;
     case XmlFileResult::Status::Ok:
         break;

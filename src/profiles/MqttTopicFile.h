@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TextPosition.h"
 #include "platform/FileWriter.h"
 #include "profiles/MqttTopicColumns.h"
 
@@ -30,7 +31,8 @@ struct MqttTopicLoad {
     MqttList stoppedIn = MqttList::Publish;
     std::size_t stoppedAtRow = 0;
     std::string missingAttribute;
-    std::string reason; // why an Unreadable or Malformed file was not read
+    std::string reason;   // why an Unreadable or Malformed file was not read
+    TextPosition at = {}; // where the parser stopped in a Malformed file
 
     // The file holds something the tables do not: keep it before replacing it.
     bool damaged() const

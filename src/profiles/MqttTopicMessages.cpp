@@ -1,6 +1,7 @@
 #include "profiles/MqttTopicMessages.h"
 
 #include "lang/ExtraTextNumbers.h"
+#include "lang/FileNoticeText.h"
 #include "profiles/MqttTopicValidation.h"
 
 #include <vector>
@@ -8,12 +9,6 @@
 namespace birch {
 
 namespace {
-
-// The text, the file, and on a second line the system's reason.
-std::string withReason(const std::string& text, const std::filesystem::path& file, const std::string& reason)
-{
-    return text + file.string() + "\n" + reason;
-}
 
 std::string stopText(const ExtraTexts& extra, const MqttTopicLoad& load, const std::filesystem::path& file)
 {
@@ -43,18 +38,17 @@ std::string notLoadedText(const ExtraTexts& extra, const MqttTopicLoad& load, co
 } // namespace
 
 std::optional<std::string> mqttLoadMessage(const ExtraTexts& extra, const MqttTopicLoad& load,
-                                           const std::filesystem::path& file)
+                                           const std::filesystem::path& file, bool editing)
 {
-    const std::string kept = "\n" + extra[ext::kFileKeptAsBackup] + file.string();
     std::vector<std::string> lines;
     switch (load.status) {
     case MqttTopicLoad::Status::Missing:
     case MqttTopicLoad::Status::Ok:
         break;
     case MqttTopicLoad::Status::Unreadable:
-        return withReason(extra[ext::kFileCannotBeRead], file, load.reason) + kept;
+        return describe(extra, FileNotice{ext::kFileCannotBeRead, file, load.reason, editing});
     case MqttTopicLoad::Status::Malformed:
-        return withReason(extra[ext::kFileCannotBeParsed], file, load.reason) + kept;
+        return describe(extra, FileNotice{ext::kFileCannotBeParsed, file, load.reason, editing, load.at});
     case MqttTopicLoad::Status::Incomplete:
         lines.push_back(stopText(extra, load, file));
         break;
@@ -73,7 +67,7 @@ std::string mqttSaveMessage(const ExtraTexts& extra, const MqttTopicSave& save, 
 {
     const int text =
         save.status == MqttTopicSave::Status::BackupFailed ? ext::kMqttBackupFailed : ext::kFileCannotBeWritten;
-    return withReason(extra[text], file, save.reason);
+    return describe(extra, FileNotice{text, file, save.reason});
 }
 
 MqttOkJudgement judgeMqttTables(const TextList& texts, const ExtraTexts& extra, const GridModel& publish,

@@ -13,9 +13,10 @@
 namespace birch {
 
 // What the user is told after loading the topic file: one message naming the file when it
-// could not be used whole or held more rows than a table, nothing otherwise.
+// could not be used whole or held more rows than a table, nothing otherwise. `editing`: the
+// window will replace a damaged file, so it is kept as a backup first (a check replaces nothing).
 std::optional<std::string> mqttLoadMessage(const ExtraTexts& extra, const MqttTopicLoad& load,
-                                           const std::filesystem::path& file);
+                                           const std::filesystem::path& file, bool editing);
 
 // Why a save did not happen, naming the file.
 std::string mqttSaveMessage(const ExtraTexts& extra, const MqttTopicSave& save, const std::filesystem::path& file);

@@ -40,7 +40,7 @@ void EtherCAT_ESI_File(UiContext& context, QWidget* parent)
     const std::filesystem::path target = withExtension(*chosen);
     std::error_code error;
     if (std::filesystem::exists(target, error) &&
-        context.prompter.question(parent, qs(state.TextTable[kOverwrite])) != Prompter::Answer::Yes)
+        context.prompter.destructiveQuestion(parent, qs(state.TextTable[kOverwrite])) != Prompter::Answer::Yes)
         return;
     const EsiOutcome outcome = Save_Esi(state.ParGenFile, state.EtherCatSlaveFile, target, context.fileWriter);
     if (!outcome.ok())

@@ -8,6 +8,7 @@
 #include "profiles/EtherCatTypes.h"
 #include "widgets/GridView.h"
 #include "widgets/HeadingPanel.h"
+#include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 
 #include <QGuiApplication>
@@ -180,7 +181,7 @@ void TFEtherCATSlave::Set_Lang()
     int text = 1502;
     for (QPushButton* button : {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow}) {
         button->setText(qs(texts[text]));
-        button->setToolTip(qs(texts[text + 6]));
+        button->setToolTip(plainToolTip(qs(texts[text + 6])));
         ++text;
     }
     setHeaders(*ASG_SlaveMaster, texts, kSlaveMasterHeaders);
@@ -220,7 +221,7 @@ void TFEtherCATSlave::FormShow()
     ASG_SlaveMaster->setCurrentCell(1, kSlaveToMasterColumns.enable);
     ASG_SlaveMaster->setFocus();
     if (const auto message = Variables_Load_Message(state.Extra, load, state.EtherCatSlaveFile))
-        context_.prompter.warning(this, qs(*message));
+        context_.prompter.tell(this, load.damaged() ? Prompter::Kind::Error : Prompter::Kind::Warning, qs(*message));
 }
 
 void TFEtherCATSlave::onOk()
@@ -228,7 +229,7 @@ void TFEtherCATSlave::onOk()
     // Any table is accepted; what would surprise the user is said before the file changes.
     const AppState& state = context_.state;
     if (masterToSlaveRows_ > 0 &&
-        context_.prompter.question(this, qs(Master_To_Slave_Question(state.Extra, masterToSlaveRows_))) !=
+        context_.prompter.destructiveQuestion(this, qs(Master_To_Slave_Question(state.Extra, masterToSlaveRows_))) !=
             Prompter::Answer::Yes)
         return;
     const GridModel& grid = ASG_SlaveMaster->grid();

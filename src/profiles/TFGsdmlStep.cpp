@@ -41,14 +41,15 @@ void Create_GSDML_File(UiContext& context, QWidget* parent, const std::string& n
     const std::filesystem::path target = gsdmlTarget(std::filesystem::path(ss(*chosen)), name);
     std::error_code error;
     if (std::filesystem::exists(target, error) &&
-        context.prompter.question(parent, qs(state.TextTable[kOverwriteFile])) != Prompter::Answer::Yes)
+        context.prompter.destructiveQuestion(parent, qs(state.TextTable[kOverwriteFile])) != Prompter::Answer::Yes)
         return;
 
     const GsdmlSource source = Make_Project_GSDML(state, defaultGsdmlDevice());
     if (!source.ok()) {
         const int text =
             source.status == GsdmlSource::Status::Malformed ? ext::kGsdmlSourceMalformed : ext::kGsdmlSourceUnreadable;
-        context.prompter.error(parent, qs(describe(state, FileNotice{text, source.file, source.reason})));
+        context.prompter.error(parent,
+                               qs(describe(state, FileNotice{text, source.file, source.reason, false, source.at})));
         return;
     }
     const GsdmlDocument& document = source.document;

@@ -7,6 +7,7 @@
 #include "profiles/MqttTopicMessages.h"
 #include "widgets/GridView.h"
 #include "widgets/HeadingPanel.h"
+#include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 
 #include <QGuiApplication>
@@ -113,12 +114,12 @@ void TFMQTT_Set_Topic::Set_Lang()
     Btn_InsRow->setText(qs(texts[1305]));
     Btn_CopyRow->setText(qs(texts[1306]));
     Btn_PasteRow->setText(qs(texts[1307]));
-    Btn_OK->setToolTip(qs(texts[1308]));
-    Btn_Cancel->setToolTip(qs(texts[1309]));
-    Btn_DelRow->setToolTip(qs(texts[1310]));
-    Btn_InsRow->setToolTip(qs(texts[1311]));
-    Btn_CopyRow->setToolTip(qs(texts[1312]));
-    Btn_PasteRow->setToolTip(qs(texts[1313]));
+    Btn_OK->setToolTip(plainToolTip(qs(texts[1308])));
+    Btn_Cancel->setToolTip(plainToolTip(qs(texts[1309])));
+    Btn_DelRow->setToolTip(plainToolTip(qs(texts[1310])));
+    Btn_InsRow->setToolTip(plainToolTip(qs(texts[1311])));
+    Btn_CopyRow->setToolTip(plainToolTip(qs(texts[1312])));
+    Btn_PasteRow->setToolTip(plainToolTip(qs(texts[1313])));
     PC_MQTT->setTabText(PC_MQTT->indexOf(TS_MQTT_Publish), qs(texts[1333]));
     PC_MQTT->setTabText(PC_MQTT->indexOf(TS_MQTT_Subscribe), qs(texts[1334]));
     setHeaderTexts();
@@ -153,8 +154,8 @@ void TFMQTT_Set_Topic::FormShow()
     ACG_Sub->setCurrentCell(1, SubColumn::Topic);
     ACG_Pub->setCurrentCell(1, PubColumn::Topic);
     ACG_Pub->setFocus();
-    if (const auto message = mqttLoadMessage(state.Extra, load, state.MqttTopicFile))
-        context_.prompter.warning(this, qs(*message));
+    if (const auto message = mqttLoadMessage(state.Extra, load, state.MqttTopicFile, true))
+        context_.prompter.tell(this, load.damaged() ? Prompter::Kind::Error : Prompter::Kind::Warning, qs(*message));
 }
 
 bool TFMQTT_Set_Topic::publishActive() const

@@ -25,13 +25,13 @@ void TFMQTT_Set_Topic::onOk()
         return;
     case MqttOkJudgement::Outcome::InvalidHiddenSubscribe:
         // The user cannot mend a row they cannot see; saving drops the whole list anyway.
-        if (context_.prompter.question(this, qs(judgement.message + question)) != Prompter::Answer::Yes)
+        if (context_.prompter.destructiveQuestion(this, qs(judgement.message + question)) != Prompter::Answer::Yes)
             return;
         break;
     case MqttOkJudgement::Outcome::Valid:
         if (subscribeRowsRead_ > 0 &&
-            context_.prompter.question(this, qs(subscribeDropNotice(state.Extra, subscribeRowsRead_) + question)) !=
-                Prompter::Answer::Yes)
+            context_.prompter.destructiveQuestion(
+                this, qs(subscribeDropNotice(state.Extra, subscribeRowsRead_) + question)) != Prompter::Answer::Yes)
             return;
         break;
     }

@@ -4,6 +4,7 @@
 #include "profiles/GsdmlName.h"
 #include "widgets/HeadingPanel.h"
 #include "widgets/NoDefaultButton.h"
+#include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 
 #include <QGridLayout>
@@ -95,9 +96,9 @@ void TFProfinetFileName::Set_Lang()
     L_FixPart_2->setText(text(705));
     Btn_OK->setText(text(706));
     Btn_Cancel->setText(text(707));
-    Btn_OK->setToolTip(text(708));
-    Btn_Cancel->setToolTip(text(709));
-    E_XML_User->setToolTip(text(710));
+    Btn_OK->setToolTip(plainToolTip(text(708)));
+    Btn_Cancel->setToolTip(plainToolTip(text(709)));
+    E_XML_User->setToolTip(plainToolTip(text(710)));
 }
 
 void TFProfinetFileName::showEvent(QShowEvent* event)

@@ -1,4 +1,5 @@
 #include "widgets/CollapsibleGroup.h"
+#include "widgets/PlainText.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -11,8 +12,8 @@
 namespace birch {
 
 CollapsibleGroup::CollapsibleGroup(QWidget* parent)
-    : QWidget(parent), header_(new QWidget(this)), title_(new QLabel(header_)), chevron_(new QToolButton(header_)),
-      body_(new QWidget(this))
+    : QWidget(parent), header_(new QWidget(this)), title_(plainLabel(new QLabel(header_))),
+      chevron_(new QToolButton(header_)), body_(new QWidget(this))
 {
     header_->setFixedHeight(kHeaderHeight);
     header_->setAutoFillBackground(true);

@@ -1,5 +1,6 @@
 #include "widgets/GridTableModel.h"
 
+#include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 
 #include <QColor>
@@ -103,7 +104,7 @@ QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, in
         return qs(grid_.text(0, section));
     case Qt::ToolTipRole: {
         const std::string& hint = grid_.headerHint(section);
-        return hint.empty() ? QVariant() : QVariant(qs(hint));
+        return hint.empty() ? QVariant() : QVariant(plainToolTip(qs(hint)));
     }
     default:
         return {};

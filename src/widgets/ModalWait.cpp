@@ -2,32 +2,65 @@
 
 #include "widgets/ModalWaitDialog.h"
 
-#include <QEventLoop>
-#include <QMetaObject>
-
+#include <atomic>
+#include <chrono>
 #include <exception>
-#include <thread>
 
 namespace birch {
 
-void Wait_Modally(QWidget* parent, const QString& text, const std::function<void()>& work)
-{
-    const ModalWaitDialog progress(parent, text);
+namespace {
+constexpr std::chrono::milliseconds kPollInterval{10};
+} // namespace
 
-    QEventLoop loop;
-    std::exception_ptr failure;
-    std::thread worker([&] {
+// Shared by the waiting side and the worker, so either may go first.
+struct ModalWork::Progress {
+    std::atomic<bool> done{false};
+    std::exception_ptr failure; // written before `done`
+};
+
+ModalWork::~ModalWork()
+{
+    for (Abandoned& work : abandoned_)
+        work.worker.join();
+}
+
+bool ModalWork::run(QWidget* parent, const QString& text, const QString& cancelCaption, std::function<void()> work)
+{
+    joinFinished();
+    auto progress = std::make_shared<Progress>();
+    std::thread worker([progress, work = std::move(work)] {
         try {
             work();
         } catch (...) {
-            failure = std::current_exception();
+            progress->failure = std::current_exception();
         }
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        progress->done = true;
     });
-    loop.exec();
+    bool cancelled = false;
+    {
+        const ModalWaitDialog dialog(parent, text, cancelCaption);
+        while (!progress->done && !dialog.cancelled())
+            ModalWaitDialog::processEventsFor(kPollInterval);
+        cancelled = !progress->done;
+    }
+    if (cancelled) {
+        abandoned_.push_back({std::move(worker), std::move(progress)});
+        return false;
+    }
     worker.join();
-    if (failure)
-        std::rethrow_exception(failure);
+    if (progress->failure)
+        std::rethrow_exception(progress->failure);
+    return true;
+}
+
+void ModalWork::joinFinished()
+{
+    std::erase_if(abandoned_, [](Abandoned& work) {
+        if (!work.progress->done)
+            return false;
+        work.worker.join();
+        return true;
+    });
 }
 
 } // namespace birch

@@ -6,20 +6,26 @@
 
 class QCloseEvent;
 class QLabel;
+class QPushButton;
 
 namespace birch {
 
 // A progress dialog shown modally while a blocking operation runs: the other windows take no
 // input, yet everything keeps painting because the waiting side spends its pauses in
-// `processEventsFor`. It cannot be closed by the user; it hides when destroyed.
+// `processEventsFor`. Only its Cancel button ends the wait early, and only through the waiting
+// side, which asks `cancelled()` between its pauses; Escape and the close box do nothing. It
+// hides when destroyed.
 class ModalWaitDialog : public QDialog {
     Q_OBJECT
 public:
-    ModalWaitDialog(QWidget* parent, const QString& text);
+    ModalWaitDialog(QWidget* parent, const QString& text, const QString& cancelCaption);
     ~ModalWaitDialog() override;
 
     // Runs a plain event loop for `duration`.
     static void processEventsFor(std::chrono::milliseconds duration);
+
+    // True once the user asked to stop waiting.
+    bool cancelled() const { return cancelled_; }
 
     void reject() override;
 
@@ -28,6 +34,8 @@ protected:
 
 private:
     QLabel* text_;
+    QPushButton* cancel_;
+    bool cancelled_ = false;
 };
 
 } // namespace birch

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/ProgramWait.h"
+
 #include <filesystem>
-#include <optional>
 #include <string>
 
 namespace birch {
@@ -12,10 +13,8 @@ class ProgramStarter {
 public:
     virtual ~ProgramStarter() = default;
     // `NomeSW` the program file, `Parameter` its arguments (may be empty), `tipo` start hidden.
-    // Returns the reason when the program could not be started; nothing once it was started
-    // (whether it ended or the wait gave up).
-    virtual std::optional<std::string> Start_Program(const std::filesystem::path& NomeSW, const std::string& Parameter,
-                                                     bool tipo) = 0;
+    // Returns why the program could not be started, or how the wait for it ended.
+    virtual ProgramRun Start_Program(const std::filesystem::path& NomeSW, const std::string& Parameter, bool tipo) = 0;
 };
 
 } // namespace birch

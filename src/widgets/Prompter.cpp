@@ -1,28 +1,55 @@
 #include "widgets/Prompter.h"
 
+#include "lang/ExtraTextNumbers.h"
+#include "lang/ExtraTexts.h"
+#include "widgets/QtText.h"
+
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QWidget>
 
 namespace birch {
 
-Prompter::Answer QtPrompter::message(QWidget* parent, Kind kind, const QString& text, Buttons buttons)
+namespace {
+
+QMessageBox::Icon iconOf(Prompter::Kind kind)
 {
-    QMessageBox box(parent);
     switch (kind) {
-    case Kind::Error:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case Kind::Warning:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case Kind::Question:
-        box.setIcon(QMessageBox::Question);
-        break;
-    case Kind::Information:
-        box.setIcon(QMessageBox::Information);
+    case Prompter::Kind::Error:
+        return QMessageBox::Critical;
+    case Prompter::Kind::Warning:
+        return QMessageBox::Warning;
+    case Prompter::Kind::Question:
+        return QMessageBox::Question;
+    case Prompter::Kind::Information:
         break;
     }
+    return QMessageBox::Information;
+}
+
+QMessageBox::StandardButton buttonOf(Prompter::Answer answer)
+{
+    switch (answer) {
+    case Prompter::Answer::Ok:
+        return QMessageBox::Ok;
+    case Prompter::Answer::Yes:
+        return QMessageBox::Yes;
+    case Prompter::Answer::No:
+        return QMessageBox::No;
+    case Prompter::Answer::Cancel:
+        break;
+    }
+    return QMessageBox::Cancel;
+}
+
+} // namespace
+
+Prompter::Answer QtPrompter::message(QWidget* parent, Kind kind, const QString& text, Buttons buttons,
+                                     Answer defaultAnswer)
+{
+    QMessageBox box(parent);
+    box.setIcon(iconOf(kind));
     box.setWindowTitle(parent != nullptr ? parent->window()->windowTitle() : QString());
     // Messages carry file names and typed text; markup in them is shown, never applied.
     box.setTextFormat(Qt::PlainText);
@@ -38,6 +65,17 @@ Prompter::Answer QtPrompter::message(QWidget* parent, Kind kind, const QString& 
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    const struct {
+        QMessageBox::StandardButton button;
+        int caption;
+    } captions[] = {{QMessageBox::Ok, ext::kCaptionOk},
+                    {QMessageBox::Cancel, ext::kCaptionCancel},
+                    {QMessageBox::Yes, ext::kCaptionYes},
+                    {QMessageBox::No, ext::kCaptionNo}};
+    for (const auto& entry : captions)
+        if (QAbstractButton* button = box.button(entry.button))
+            button->setText(qs(texts_[entry.caption]));
+    box.setDefaultButton(buttonOf(defaultAnswer));
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

@@ -28,7 +28,7 @@ bool RowButtons::deleteRowAsking(const std::function<std::string(int row)>& ques
     const int row = view_.currentRow();
     if (!view_.grid().isDataRow(row))
         return false;
-    if (prompter_.question(&view_, qs(questionFor(row))) != Prompter::Answer::Yes)
+    if (prompter_.destructiveQuestion(&view_, qs(questionFor(row))) != Prompter::Answer::Yes)
         return false;
     if (family_ == RowFamily::CheckBox)
         Delete_Row_Check(row, view_.grid(), enable);
@@ -64,7 +64,7 @@ bool RowButtons::copyRow()
 bool RowButtons::pasteRow()
 {
     const auto confirm = [this] {
-        return prompter_.question(&view_, qs(state_.TextTable[kRowAlreadyUsed])) == Prompter::Answer::Yes;
+        return prompter_.destructiveQuestion(&view_, qs(state_.TextTable[kRowAlreadyUsed])) == Prompter::Answer::Yes;
     };
     const int row = view_.currentRow();
     const PasteOutcome outcome =

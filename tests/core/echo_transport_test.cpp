@@ -1,3 +1,4 @@
+#include "ScopedEnv.h"
 #include "TempDir.h"
 
 #include "platform/EchoTransport.h"
@@ -40,8 +41,8 @@ TEST_P(RealEcho, LoopbackAnswers)
 {
     const auto transport = GetParam().make();
     const std::string data = "127.0.0.1" + std::string(1015, '\0');
-    if (const auto reason = transport->send(kLoopback, data))
-        GTEST_SKIP() << "this machine allows no echo this way: " << *reason;
+    if (const auto failure = transport->send(kLoopback, data))
+        GTEST_SKIP() << "this machine allows no echo this way: " << failure->reason;
     const EchoTransport::Poll poll = awaitReply(*transport);
     if (poll.status == EchoTransport::Poll::Status::CannotSend)
         GTEST_SKIP() << "this machine allows no echo this way: " << poll.reason;
@@ -60,12 +61,13 @@ INSTANTIATE_TEST_SUITE_P(Transports, RealEcho,
                                            RealTransport{"System", &makeSystemEchoTransport}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A stand-in for the ping program: records its arguments and locale, exits as told.
-std::filesystem::path standInPing(const TempDir& dir, int exitCode)
+// A stand-in for the ping program: records its arguments and locale, says `said` and exits as told.
+std::filesystem::path standInPing(const TempDir& dir, int exitCode,
+                                  const std::string& said = "ping: socket: Operation not permitted")
 {
     const auto script = dir / "ping";
     writeFixture(script, "#!/bin/sh\necho \"$LC_ALL|$*\" > \"" + (dir / "ran").string() +
-                             "\"\necho 'ping: socket: Operation not permitted' >&2\nexit " + std::to_string(exitCode) +
+                             "\"\necho 'PING heading'\necho '" + said + "' >&2\nexit " + std::to_string(exitCode) +
                              "\n");
     ::chmod(script.c_str(), 0755);
     return script;
@@ -75,13 +77,20 @@ TEST(PingProgramEcho, JudgedByExitCodeAndRunWithoutShell)
 {
     struct Case {
         int exitCode;
+        std::string said;
         EchoTransport::Poll::Status expected;
     };
-    for (const Case c : {Case{0, EchoTransport::Poll::Status::Reply}, Case{1, EchoTransport::Poll::Status::Pending},
-                         Case{2, EchoTransport::Poll::Status::CannotSend}}) {
+    const std::string denied = "ping: socket: Operation not permitted";
+    // No route is the target's matter, as it is for the sockets: no reply, not "cannot send".
+    for (const Case& c :
+         {Case{0, denied, EchoTransport::Poll::Status::Reply}, Case{1, denied, EchoTransport::Poll::Status::Pending},
+          Case{2, denied, EchoTransport::Poll::Status::CannotSend},
+          Case{2, "ping: connect: Network is unreachable", EchoTransport::Poll::Status::Pending},
+          Case{2, "ping: sendmsg: No route to host", EchoTransport::Poll::Status::Pending}}) {
         SCOPED_TRACE(c.exitCode);
+        SCOPED_TRACE(c.said);
         TempDir dir;
-        const auto transport = makePingProgramTransport(standInPing(dir, c.exitCode).string());
+        const auto transport = makePingProgramTransport(standInPing(dir, c.exitCode, c.said).string());
         ASSERT_FALSE(transport->send(kLoopback, std::string(1024, 'x')));
         EchoTransport::Poll poll;
         for (int i = 0; i < 200 && !std::filesystem::exists(dir / "ran"); ++i)
@@ -103,9 +112,21 @@ TEST(PingProgramEcho, RefusesOtherAddressesUnderTheLoopbackGuard)
     const auto transport = makePingProgramTransport(standInPing(dir, 0).string());
     const auto refusal = transport->send(Ipv4Address{192, 168, 2, 205}, "x");
     ASSERT_TRUE(refusal);
-    EXPECT_NE(refusal->find("BIRCH_LOOPBACK_ONLY"), std::string::npos);
+    EXPECT_EQ(refusal->kind, EchoTransport::SendFailure::Kind::OutsideReach);
+    EXPECT_NE(refusal->reason.find("BIRCH_LOOPBACK_ONLY"), std::string::npos);
     std::this_thread::sleep_for(50ms);
     EXPECT_FALSE(std::filesystem::exists(dir / "ran"));
+}
+
+// The guard's refusal is its own kind whichever transport meets it, so nobody is told to allow
+// echo sockets or install ping for it.
+TEST_P(RealEcho, GuardRefusalIsOutsideReach)
+{
+    const ScopedEnv guard("BIRCH_LOOPBACK_ONLY", "1");
+    const auto transport = GetParam().make();
+    const auto refusal = transport->send(Ipv4Address{192, 168, 2, 205}, "x");
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->kind, EchoTransport::SendFailure::Kind::OutsideReach);
 }
 
 TEST(PingProgramEcho, MissingProgramCannotSend)

@@ -90,6 +90,41 @@ TEST_F(EchoFixture, UnusableAddressesAreNeverSent)
     EXPECT_TRUE(transport.requests.empty());
 }
 
+TEST(EchoCheckStop, StopRequestEndsTheCheckAtOnce)
+{
+    // Asked to stop after the first reply, and while waiting for a reply that never comes.
+    struct Case {
+        bool replies;
+        int stopAtPause;
+    };
+    for (const Case c : {Case{true, 2}, Case{false, 3}}) {
+        SCOPED_TRACE(c.replies);
+        VirtualClock clock;
+        FakeEchoTransport transport{clock};
+        EchoCheck check;
+        if (c.replies) {
+            transport.reply();
+            transport.reply();
+        }
+        int pauses = 0;
+        const milliseconds start = clock.now();
+        EXPECT_FALSE(
+            check.Send_Ping("127.0.0.1", EchoService{transport, clock}, {}, [&] { return ++pauses == c.stopAtPause; }));
+        EXPECT_TRUE(check.cancelled);
+        EXPECT_FALSE(check.cannotSend);
+        EXPECT_EQ(transport.requests.size(), 1u);
+        EXPECT_EQ(transport.finished, 1);
+        EXPECT_EQ(clock.now() - start, milliseconds(10) * c.stopAtPause);
+
+        // The next check starts afresh.
+        transport.reply();
+        transport.reply();
+        transport.reply();
+        EXPECT_TRUE(check.Send_Ping("127.0.0.1", EchoService{transport, clock}));
+        EXPECT_FALSE(check.cancelled);
+    }
+}
+
 TEST(EchoAddress, DecimalEvenWithLeadingZeros)
 {
     EXPECT_EQ(parseDottedDecimal("010.0.0.1"), (Ipv4Address{10, 0, 0, 1}));
@@ -106,10 +141,31 @@ TEST_F(EchoFixture, NoTransportIsReportedAsSuch)
     EXPECT_EQ(*check.cannotSend, "ICMP datagram socket: Permission denied");
 }
 
+// A transport that refuses every address, as the real ones do under the loopback guard.
+class GuardedTransport final : public EchoTransport {
+public:
+    std::optional<SendFailure> send(const Ipv4Address&, std::string_view) override
+    {
+        return SendFailure{SendFailure::Kind::OutsideReach, "BIRCH_LOOPBACK_ONLY"};
+    }
+    Poll poll() override { return {}; }
+};
+
+TEST(EchoCheckFailure, GuardRefusalIsOutsideReachNotCannotSend)
+{
+    VirtualClock clock;
+    GuardedTransport transport;
+    EchoCheck check;
+    EXPECT_FALSE(check.Send_Ping("192.168.2.205", EchoService{transport, clock}));
+    EXPECT_TRUE(check.outsideReach);
+    EXPECT_FALSE(check.cannotSend);
+    EXPECT_EQ(check.ping_res, 0);
+}
+
 // A transport that can send, but whose program then reports it could not.
 class LateFailure final : public EchoTransport {
 public:
-    std::optional<std::string> send(const Ipv4Address&, std::string_view) override { return std::nullopt; }
+    std::optional<SendFailure> send(const Ipv4Address&, std::string_view) override { return std::nullopt; }
     Poll poll() override { return {Poll::Status::CannotSend, 0, "ping program could not send (exit status 2)"}; }
 };
 

@@ -89,7 +89,7 @@ TEST(MqttTopicFile, SavedRowsLoadBackExactly)
     EXPECT_EQ(load.status, MqttTopicLoad::Status::Ok);
     EXPECT_EQ(load.publish, (std::vector<MqttPublishRow>{asLoaded(first), asLoaded(second)}));
     EXPECT_TRUE(load.subscribe.empty());
-    EXPECT_EQ(mqttLoadMessage(ExtraTexts(), load, file), std::nullopt);
+    EXPECT_EQ(mqttLoadMessage(ExtraTexts(), load, file, true), std::nullopt);
 }
 
 TEST(MqttTopicFile, MissingOptionalAttributesTakeTheirDefaults)
@@ -155,7 +155,7 @@ TEST(MqttTopicFile, ARowWithoutARequiredAttributeEndsTheLoadThere)
         EXPECT_EQ(load.missingAttribute, c.attribute);
         EXPECT_EQ(load.publish.size(), c.publishLoaded);
         EXPECT_EQ(load.subscribe.size(), c.list == MqttList::Subscribe ? c.row - 1 : 0u);
-        EXPECT_EQ(mqttLoadMessage(ExtraTexts(), load, file),
+        EXPECT_EQ(mqttLoadMessage(ExtraTexts(), load, file, true),
                   "Loading stopped at row " + std::to_string(c.row) + " of " + mqttListElement(c.list) +
                       ": the row lacks the attribute " + c.attribute +
                       ". The tables hold only what stands before that point; OK keeps the file as a backup and "
@@ -197,7 +197,7 @@ TEST(MqttTopicFile, AMissingListElementEndsTheLoad)
         EXPECT_EQ(load.stoppedIn, c.list);
         EXPECT_EQ(load.stoppedAtRow, 0u);
         EXPECT_EQ(load.publish.size(), c.publishLoaded);
-        const auto message = mqttLoadMessage(ExtraTexts(), load, c.file);
+        const auto message = mqttLoadMessage(ExtraTexts(), load, c.file, true);
         ASSERT_TRUE(message.has_value());
         EXPECT_EQ(message->rfind(std::string("Loading stopped: the topic file has no element ") +
                                      mqttListElement(c.list) + ". The tables hold only",
@@ -223,7 +223,7 @@ TEST(MqttTopicFile, MoreRowsThanATableLoadTheFirstAndSaySo)
     EXPECT_EQ(load.subscribe.size(), 1024u);
     EXPECT_EQ(load.subscribeNotLoaded, 1u);
     EXPECT_EQ(load.subscribeRowsInFile(), 1025u);
-    EXPECT_EQ(mqttLoadMessage(ExtraTexts(), load, file),
+    EXPECT_EQ(mqttLoadMessage(ExtraTexts(), load, file, true),
               "The topic file holds more rows than the 1024 of a table. Rows not loaded: MQTT_Publish 3, "
               "MQTT_Subscribe 1. OK will save the file without them: " +
                   file.string());
@@ -246,8 +246,7 @@ TEST(MqttTopicFile, UnusableFilesAreReportedAndLoadNothing)
         std::string messageStart;
     };
     const Case cases[] = {
-        {kFixtures / "malformed.xml", MqttTopicLoad::Status::Malformed,
-         "The file is not valid XML and was not loaded: "},
+        {kFixtures / "malformed.xml", MqttTopicLoad::Status::Malformed, "The file is damaged and was not loaded: "},
         {dir / "folder.xml", MqttTopicLoad::Status::Unreadable, "The file cannot be read: "},
     };
     for (const Case& c : cases) {
@@ -256,7 +255,7 @@ TEST(MqttTopicFile, UnusableFilesAreReportedAndLoadNothing)
         EXPECT_EQ(load.status, c.status);
         EXPECT_TRUE(load.damaged());
         EXPECT_TRUE(load.publish.empty());
-        const auto message = mqttLoadMessage(ExtraTexts(), load, c.file);
+        const auto message = mqttLoadMessage(ExtraTexts(), load, c.file, true);
         ASSERT_TRUE(message.has_value());
         EXPECT_EQ(message->rfind(c.messageStart + c.file.string(), 0), 0u) << *message;
         EXPECT_NE(
@@ -266,7 +265,7 @@ TEST(MqttTopicFile, UnusableFilesAreReportedAndLoadNothing)
     const MqttTopicLoad missing = loadMqttTopicFile(dir / "none.xml");
     EXPECT_EQ(missing.status, MqttTopicLoad::Status::Missing);
     EXPECT_FALSE(missing.damaged());
-    EXPECT_EQ(mqttLoadMessage(ExtraTexts(), missing, dir / "none.xml"), std::nullopt);
+    EXPECT_EQ(mqttLoadMessage(ExtraTexts(), missing, dir / "none.xml", true), std::nullopt);
 }
 
 TEST(MqttTopicFile, SavingKeepsHiddenValuesAndDropsTheSubscribeList)

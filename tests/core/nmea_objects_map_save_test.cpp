@@ -138,12 +138,13 @@ TEST(ObjectsMapFile, UnusableRuleFileWritesNothingAndNamesIt)
         bool folder;
         ObjectsMapSave::Status status;
         std::string messageStart;
+        std::string position; // where the parser stopped, as the message says it
     };
     const Case cases[] = {
         {"malformed", false, ObjectsMapSave::Status::Malformed,
-         "The objects map was not written. This rule file is not valid XML: "},
+         "The objects map was not written. This rule file is damaged: ", "Line 1, column 26: "},
         {"a folder", true, ObjectsMapSave::Status::Unreadable,
-         "The objects map was not written. This rule file cannot be read: "},
+         "The objects map was not written. This rule file cannot be read: ", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -159,7 +160,7 @@ TEST(ObjectsMapFile, UnusableRuleFileWritesNothingAndNamesIt)
         EXPECT_EQ(save.file, project.ruleFile);
         EXPECT_FALSE(save.reason.empty());
         EXPECT_EQ(objectsMapMessage(ExtraTexts(), save),
-                  c.messageStart + project.ruleFile.string() + "\n" + save.reason);
+                  c.messageStart + project.ruleFile.string() + "\n" + c.position + save.reason);
     }
 }
 

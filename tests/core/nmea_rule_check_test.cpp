@@ -46,7 +46,7 @@ TEST(NmeaRuleCheck, ChecksTheProjectRuleFileAsOkWould)
          Outcome::Invalid, "Error row 1!! Data Field Must be Selected"},
         {"more rules than rows", ruleFile(tooMany), Outcome::Invalid,
          "The rule file holds more rules than the 100 rows"},
-        {"malformed", std::string("<NMEA_0183><NMEA_Listener>"), Outcome::FileError, "The file is not valid XML"},
+        {"malformed", std::string("<NMEA_0183><NMEA_Listener>"), Outcome::FileError, "The file is damaged"},
         {"no listener", std::string("<NMEA_0183/>"), Outcome::FileError, "The rule file has no NMEA_Listener"},
     };
     TextList texts;

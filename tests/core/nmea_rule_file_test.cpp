@@ -147,8 +147,7 @@ TEST(NmeaRuleFile, UnusableFilesAreReportedOnceAndLoadNothing)
          "The rule file has no NMEA_Listener element and no rule was loaded: "},
         {dir / "comment_first.xml", RuleFileLoad::Status::NoListener,
          "The rule file has no NMEA_Listener element and no rule was loaded: "},
-        {kFixtures / "malformed.xml", RuleFileLoad::Status::Malformed,
-         "The file is not valid XML and was not loaded: "},
+        {kFixtures / "malformed.xml", RuleFileLoad::Status::Malformed, "The file is damaged and was not loaded: "},
         {dir / "folder.xml", RuleFileLoad::Status::Unreadable, "The file cannot be read: "},
     };
     for (const auto& c : cases) {

@@ -88,7 +88,7 @@ TEST_F(ProgramLauncherTest, ShortProgramEndsAndIsCollected)
 
     const LaunchResult started = launcher.launch(script, {out.string(), "two words", "$(touch pwned)", "*"});
     ASSERT_TRUE(started.ok()) << started.error;
-    EXPECT_EQ(waitForProgram(launcher, started.pid, 20s, sleepingPause), ProgramWaitOutcome::Ended);
+    EXPECT_EQ(waitForProgram(launcher, started.pid, 20s, sleepingPause).outcome, ProgramWaitOutcome::Ended);
 
     EXPECT_EQ(test::readAll(out), "[" + out.string() + "]\n[two words]\n[$(touch pwned)]\n[*]\n");
     EXPECT_FALSE(fs::exists(fs::current_path() / "pwned"));
@@ -119,8 +119,8 @@ TEST_F(ProgramLauncherTest, ProgramStartsCleanInTheCurrentFolder)
     fs::current_path(dir.path());
 
     const LaunchResult started = launcher.launch(script, {out.string()});
-    const ProgramWaitOutcome outcome =
-        started.ok() ? waitForProgram(launcher, started.pid, 20s, sleepingPause) : ProgramWaitOutcome::LeftRunning;
+    const ProgramWaitOutcome outcome = started.ok() ? waitForProgram(launcher, started.pid, 20s, sleepingPause).outcome
+                                                    : ProgramWaitOutcome::LeftRunning;
 
     fs::current_path(before);
     ::close(45);
@@ -144,13 +144,55 @@ TEST_F(ProgramLauncherTest, ProgramOutlivingTheLimitKeepsRunningAndIsReapedLater
 
     const LaunchResult started = launcher.launch(script, {release.string()});
     ASSERT_TRUE(started.ok()) << started.error;
-    EXPECT_EQ(waitForProgram(launcher, started.pid, 50ms, sleepingPause), ProgramWaitOutcome::LeftRunning);
+    EXPECT_EQ(waitForProgram(launcher, started.pid, 50ms, sleepingPause).outcome, ProgramWaitOutcome::LeftRunning);
 
     const char running = processState(started.pid);
     // Alive: any state but gone or a zombie (a loaded machine may show it in disk sleep).
     EXPECT_TRUE(running != 0 && running != 'Z') << "state " << running;
     EXPECT_TRUE(launcher.abandonedStillRunning());
 
+    test::writeFixture(release, "");
+    ASSERT_TRUE(reaperEmptiesWithin(reaper, 20s));
+    EXPECT_EQ(processState(started.pid), 0) << "left as a zombie";
+}
+
+TEST_F(ProgramLauncherTest, HowTheProgramEndedIsKnown)
+{
+    struct Case {
+        const char* body;
+        ProgramExit::How how;
+        int value;
+    };
+    for (const Case& c : {Case{"exit 0\n", ProgramExit::How::Exited, 0}, Case{"exit 3\n", ProgramExit::How::Exited, 3},
+                          Case{"kill -KILL $$\n", ProgramExit::How::Signalled, SIGKILL},
+                          Case{"kill -TERM $$\n", ProgramExit::How::Signalled, SIGTERM}}) {
+        SCOPED_TRACE(c.body);
+        const LaunchResult started = launcher.launch(writeScript(dir / "ends.sh", c.body), {});
+        ASSERT_TRUE(started.ok()) << started.error;
+        const ProgramWaitResult result = waitForProgram(launcher, started.pid, 20s, sleepingPause);
+        ASSERT_EQ(result.outcome, ProgramWaitOutcome::Ended);
+        EXPECT_EQ(result.exit.how, c.how);
+        EXPECT_EQ(result.exit.value, c.value);
+        EXPECT_EQ(processState(started.pid), 0) << "left as a zombie";
+    }
+    EXPECT_EQ(signalName(SIGKILL), "SIGKILL");
+}
+
+TEST_F(ProgramLauncherTest, CancelledWaitLeavesTheProgramRunningForTheReaper)
+{
+    const fs::path release = dir / "release";
+    const fs::path script = writeScript(dir / "long.sh", "while [ ! -e \"$1\" ]; do sleep 0.02; done\n");
+    const LaunchResult started = launcher.launch(script, {release.string()});
+    ASSERT_TRUE(started.ok()) << started.error;
+
+    int polls = 0;
+    const ProgramWaitResult result =
+        waitForProgram(launcher, started.pid, 150s, sleepingPause, [&] { return ++polls == 3; });
+
+    EXPECT_EQ(result.outcome, ProgramWaitOutcome::Cancelled);
+    const char running = processState(started.pid);
+    EXPECT_TRUE(running != 0 && running != 'Z') << "state " << running;
+    EXPECT_TRUE(launcher.abandonedStillRunning());
     test::writeFixture(release, "");
     ASSERT_TRUE(reaperEmptiesWithin(reaper, 20s));
     EXPECT_EQ(processState(started.pid), 0) << "left as a zombie";
@@ -173,7 +215,12 @@ class CountingLauncher final : public ProgramLauncher {
 public:
     explicit CountingLauncher(int endsAfter) : endsAfter_(endsAfter) {}
     LaunchResult launch(const fs::path&, const std::vector<std::string>&) override { return {7, {}}; }
-    bool hasEnded(int) override { return ++polls > endsAfter_; }
+    std::optional<ProgramExit> ended(int) override
+    {
+        if (++polls > endsAfter_)
+            return ProgramExit{ProgramExit::How::Exited, 0};
+        return std::nullopt;
+    }
     void abandon(int pid) override { abandoned.push_back(pid); }
     bool abandonedStillRunning() override { return !abandoned.empty(); }
 
@@ -191,7 +238,7 @@ TEST(WaitForProgram, PollsEveryTenMillisecondsUntilTheEnd)
     const auto outcome =
         waitForProgram(launcher, 7, 150s, [&](std::chrono::milliseconds step) { pauses.push_back(step); });
 
-    EXPECT_EQ(outcome, ProgramWaitOutcome::Ended);
+    EXPECT_EQ(outcome.outcome, ProgramWaitOutcome::Ended);
     EXPECT_EQ(pauses, std::vector<std::chrono::milliseconds>(3, 10ms));
     EXPECT_TRUE(launcher.abandoned.empty());
 }
@@ -201,7 +248,7 @@ TEST(WaitForProgram, HandsTheProgramOverAtTheLimit)
     CountingLauncher launcher(1000000);
     const auto outcome = waitForProgram(launcher, 7, 0ms, [](std::chrono::milliseconds) { FAIL() << "no pause"; });
 
-    EXPECT_EQ(outcome, ProgramWaitOutcome::LeftRunning);
+    EXPECT_EQ(outcome.outcome, ProgramWaitOutcome::LeftRunning);
     EXPECT_EQ(launcher.abandoned, std::vector<int>{7});
 }
 

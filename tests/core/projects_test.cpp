@@ -2,11 +2,15 @@
 
 #include "TempDir.h"
 
+#include "lang/ExtraTextNumbers.h"
+#include "platform/FileNameLimit.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace birch {
@@ -31,6 +35,7 @@ struct RefusedName {
     std::string name;
     NewProjectResult expected;
     int message;
+    NameProblem problem = NameProblem::None;
 };
 
 void PrintTo(const RefusedName& c, std::ostream* os)
@@ -48,31 +53,72 @@ TEST_P(RefusedNameTest, LeavesStateAndDiskAlone)
     state.ProjectName = "Before";
     const auto before = std::vector<fs::path>(fs::recursive_directory_iterator(dir.path()), {});
 
-    const NewProjectResult result = Create_Project(state, GetParam().name);
+    const NewProject outcome = Create_Project(state, GetParam().name);
 
-    EXPECT_EQ(result, GetParam().expected);
-    EXPECT_EQ(newProjectMessage(result), GetParam().message);
+    EXPECT_EQ(outcome.result, GetParam().expected);
+    EXPECT_EQ(outcome.problem, GetParam().problem);
+    EXPECT_EQ(newProjectMessage(outcome.result), GetParam().message);
     EXPECT_EQ(state.ProjectName, "Before");
     EXPECT_TRUE(state.ProjectDir.empty());
     EXPECT_EQ(std::vector<fs::path>(fs::recursive_directory_iterator(dir.path()), {}), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, RefusedNameTest,
-                         testing::Values(RefusedName{"", NewProjectResult::EmptyName, 107},
-                                         RefusedName{"Existing", NewProjectResult::AlreadyExists, 106},
-                                         RefusedName{".", NewProjectResult::AlreadyExists, 106},
-                                         RefusedName{"..", NewProjectResult::AlreadyExists, 106},
-                                         // Would reach outside PROJECTS or hide the project from the open dialog.
-                                         RefusedName{"../Outside", NewProjectResult::NotValid, 105},
-                                         RefusedName{"a/b", NewProjectResult::NotValid, 105},
-                                         RefusedName{"Existing/bin2", NewProjectResult::NotValid, 105},
-                                         RefusedName{".Hidden", NewProjectResult::NotValid, 105},
-                                         RefusedName{std::string("nul\0name", 8), NewProjectResult::NotValid, 105}));
+// 128 letters, but 256 bytes: the file system counts bytes.
+const std::string kLongUtf8Name = [] {
+    std::string name;
+    for (int i = 0; i < 128; ++i)
+        name += "\xC3\xA9";
+    return name;
+}();
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, RefusedNameTest,
+    testing::Values(RefusedName{"", NewProjectResult::EmptyName, 107},
+                    RefusedName{"Existing", NewProjectResult::AlreadyExists, 106},
+                    RefusedName{".", NewProjectResult::AlreadyExists, 106},
+                    RefusedName{"..", NewProjectResult::AlreadyExists, 106},
+                    // Would reach outside PROJECTS or hide the project from the open dialog.
+                    RefusedName{"../Outside", NewProjectResult::NotValid, 105, NameProblem::Separator},
+                    RefusedName{"a/b", NewProjectResult::NotValid, 105, NameProblem::Separator},
+                    RefusedName{"Existing/bin2", NewProjectResult::NotValid, 105, NameProblem::Separator},
+                    RefusedName{".Hidden", NewProjectResult::NotValid, 105, NameProblem::LeadingDot},
+                    RefusedName{std::string("nul\0name", 8), NewProjectResult::NotValid, 105, NameProblem::Nul},
+                    RefusedName{std::string(256, 'x'), NewProjectResult::NotValid, 105, NameProblem::TooLong},
+                    RefusedName{kLongUtf8Name, NewProjectResult::NotValid, 105, NameProblem::TooLong}));
+
+TEST_F(ProjectsTest, TheMessageGivesTheReasonAfterText105)
+{
+    TextList texts;
+    Load_Default_Texts(texts);
+    const ExtraTexts extra;
+    const std::string notValid = texts[105] + "\n";
+    struct Case {
+        std::string name;
+        std::string message;
+    };
+    for (const Case& c :
+         {Case{"a/b", notValid + extra[ext::kNameHasSeparator]},
+          Case{".Hidden", notValid + extra[ext::kNameStartsWithDot]},
+          Case{std::string("a\0b", 3), notValid + extra[ext::kNameHasNul]},
+          Case{kLongUtf8Name, notValid + extra[ext::kNameTooLong] + "256" + extra[ext::kNameTooLongLimit] +
+                                  std::to_string(maxFileNameBytes(state.ProjectsDir))},
+          Case{"", texts[107]}, Case{"Existing", texts[106]}}) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(newProjectMessage(texts, extra, Create_Project(state, c.name)), c.message);
+    }
+}
+
+TEST_F(ProjectsTest, NameOfTheLongestLengthIsTaken)
+{
+    const std::string longest(maxFileNameBytes(state.ProjectsDir), 'x');
+    ASSERT_TRUE(Create_Project(state, longest).created());
+    EXPECT_TRUE(fs::is_directory(state.ProjectsDir / longest / "bin"));
+}
 
 TEST_F(ProjectsTest, CreatesFolderWithBinAndMakesItActive)
 {
     // The name is taken exactly as typed, blanks included.
-    ASSERT_EQ(Create_Project(state, " Ship 1 "), NewProjectResult::Created);
+    ASSERT_TRUE(Create_Project(state, " Ship 1 ").created());
 
     const fs::path folder = state.ProjectsDir / " Ship 1 ";
     EXPECT_TRUE(fs::is_directory(folder / "bin"));
@@ -85,10 +131,13 @@ TEST_F(ProjectsTest, CreatesFolderWithBinAndMakesItActive)
     EXPECT_TRUE(fs::is_empty(folder / "bin"));
 }
 
-TEST_F(ProjectsTest, FolderThatCannotBeCreatedIsText105)
+TEST_F(ProjectsTest, FolderThatCannotBeCreatedIsText105WithTheSystemsReason)
 {
     state.ProjectsDir = dir.path() / "missing";
-    EXPECT_EQ(Create_Project(state, "Ship"), NewProjectResult::NotValid);
+    const NewProject outcome = Create_Project(state, "Ship");
+    EXPECT_EQ(outcome.result, NewProjectResult::NotValid);
+    EXPECT_EQ(outcome.problem, NameProblem::NotCreated);
+    EXPECT_EQ(outcome.systemReason, std::make_error_code(std::errc::no_such_file_or_directory).message());
     EXPECT_FALSE(fs::exists(state.ProjectsDir));
     EXPECT_TRUE(state.ProjectDir.empty());
 }
@@ -96,7 +145,10 @@ TEST_F(ProjectsTest, FolderThatCannotBeCreatedIsText105)
 TEST_F(ProjectsTest, FileOfThatNameIsText105)
 {
     test::writeFixture(state.ProjectsDir / "plain", "x");
-    EXPECT_EQ(Create_Project(state, "plain"), NewProjectResult::NotValid);
+    const NewProject outcome = Create_Project(state, "plain");
+    EXPECT_EQ(outcome.result, NewProjectResult::NotValid);
+    EXPECT_EQ(outcome.problem, NameProblem::NotCreated);
+    EXPECT_EQ(outcome.systemReason, std::make_error_code(std::errc::file_exists).message());
 }
 
 TEST_F(ProjectsTest, ListsVisibleFoldersSortedIgnoringCase)

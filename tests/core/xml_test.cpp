@@ -55,11 +55,50 @@ TEST(Xml, SerialisesRawWithoutDeclarationAndPinnedEmptyElements)
               "<Root><empty/><text>a &amp; &lt;b&gt; \xC3\xA8</text></Root><!--SW_VERSION = 1.101-->");
 }
 
-TEST(Xml, ParseErrorGivesDescriptionAndOffset)
+std::string utf16(std::string_view ascii, bool bigEndian)
 {
-    const auto parsed = parseXml("<r><a></r>");
-    EXPECT_FALSE(parsed.ok());
-    EXPECT_NE(parsed.error.find("offset"), std::string::npos) << parsed.error;
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char c : ascii)
+        out += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return out;
+}
+
+// The parser stops at a byte of its own UTF-8 copy of the file; the user is told the line and
+// the column, in characters, of the file as an editor shows it.
+TEST(Xml, ParseErrorGivesPlainWordsWithLineAndColumn)
+{
+    struct Case {
+        const char* label;
+        std::string bytes;
+        TextPosition at;
+        std::string reason;
+    };
+    const std::string mismatch = "an end tag does not match its start tag, or an element is never closed";
+    const Case cases[] = {
+        {"first line", "<r><a></r>", {1, 9}, mismatch},
+        {"line feeds", "<r>\n  <a>\n  </b>\n</r>", {3, 5}, mismatch},
+        {"CR LF", "<r>\r\n  <a>\r\n  </b>\r\n</r>", {3, 5}, mismatch},
+        {"CR alone", "<r>\r<a>\r</b></r>", {3, 3}, mismatch},
+        {"byte-order mark", "\xEF\xBB\xBF<r>\n</b>", {2, 3}, mismatch},
+        {"characters, not bytes", "<r>\xC3\xA8\xC3\xA8\xE2\x82\xAC</b>", {1, 9}, mismatch},
+        {"UTF-16 LE", utf16("<r>\n</b>", false), {2, 3}, mismatch},
+        {"UTF-16 BE", utf16("<r>\n</b>", true), {2, 3}, mismatch},
+        {"Latin-1", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<r>\xE8\xE8</b>", {2, 8}, mismatch},
+        {"unclosed at the end", "<r>\n<a>", {2, 3}, mismatch},
+        {"attribute without quotes",
+         "<r>\n<a b=c/></r>",
+         {2, 6},
+         "an attribute is broken (its value must stand in quotes)"},
+        {"empty", "", {1, 1}, "the file holds no element"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const auto parsed = parseXml(c.bytes);
+        ASSERT_FALSE(parsed.ok());
+        EXPECT_EQ(parsed.error, c.reason);
+        EXPECT_EQ(parsed.errorAt.line, c.at.line);
+        EXPECT_EQ(parsed.errorAt.column, c.at.column);
+    }
 }
 
 TEST(Xml, LoadFileStatuses)

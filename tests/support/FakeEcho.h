@@ -38,10 +38,10 @@ public:
     }
     void silence() { script_.push_back(std::nullopt); }
 
-    std::optional<std::string> send(const Ipv4Address& address, std::string_view data) override
+    std::optional<SendFailure> send(const Ipv4Address& address, std::string_view data) override
     {
         if (unavailable)
-            return *unavailable;
+            return SendFailure{SendFailure::Kind::CannotSend, *unavailable};
         requests.push_back({address, std::string(data)});
         if (onSend)
             onSend();

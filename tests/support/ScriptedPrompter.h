@@ -19,17 +19,22 @@ public:
         Kind kind;
         QString text;
         Buttons buttons;
+        Answer defaultAnswer; // what Enter would answer in the real box
     };
 
-    void answer(Answer a) { answers_.push_back(a); }
+    void answer(Answer a) { answers_.push_back({false, a}); }
+    // Answers the next prompt as a hasty Enter would: with its default button.
+    void answerDefault() { answers_.push_back({true, Answer::Cancel}); }
     void answerSaveFile(std::optional<QString> name)
     {
         fileAnswers_.push_back({name.has_value(), name.value_or(QString())});
     }
 
-    Answer message(QWidget*, Kind kind, const QString& text, Buttons buttons) override
+    Answer message(QWidget*, Kind kind, const QString& text, Buttons buttons, Answer defaultAnswer) override
     {
-        prompts.push_back({kind, text, buttons});
+        prompts.push_back({kind, text, buttons, defaultAnswer});
+        if (!offers(buttons, defaultAnswer))
+            unscripted << QStringLiteral("default answer not among the buttons: ") + text;
         if (answers_.empty()) {
             unscripted << QStringLiteral("unscripted prompt: ") + text;
             switch (buttons) {
@@ -42,9 +47,9 @@ public:
             }
             return Answer::Cancel;
         }
-        const Answer a = answers_.front();
+        const ScriptedAnswer a = answers_.front();
         answers_.pop_front();
-        return a;
+        return a.byDefault ? defaultAnswer : a.answer;
     }
 
     std::optional<QString> saveFileName(QWidget*, const QString& caption, const QString& folder,
@@ -82,8 +87,25 @@ public:
     QStringList unscripted;
 
 private:
-    std::deque<Answer> answers_;
+    static bool offers(Buttons buttons, Answer answer)
+    {
+        switch (buttons) {
+        case Buttons::Ok:
+            return answer == Answer::Ok;
+        case Buttons::YesNo:
+            return answer == Answer::Yes || answer == Answer::No;
+        case Buttons::YesNoCancel:
+            return answer != Answer::Ok;
+        }
+        return false;
+    }
+
     // Kept apart from std::optional, whose copies GCC 12 misreads as uninitialised.
+    struct ScriptedAnswer {
+        bool byDefault;
+        Answer answer;
+    };
+    std::deque<ScriptedAnswer> answers_;
     struct FileAnswer {
         bool chosen;
         QString name;

@@ -1,11 +1,14 @@
 #include "FakeEcho.h"
 #include "ImageTestData.h"
+#include "ScopedEnv.h"
 #include "UiFixture.h"
 
+#include "app/TFMosaicFirmWare.h"
 #include "image/TFBoot.h"
 #include "image/TFUpdateDevice.h"
 #include "image/UpdateDescription.h"
 #include "lang/ExtraTextNumbers.h"
+#include "platform/ChildReaper.h"
 #include "widgets/EventLoopClock.h"
 #include "widgets/ModalWaitDialog.h"
 #include "widgets/QtText.h"
@@ -47,7 +50,8 @@ public:
     std::vector<std::string> ports = {"1", "3"};
 };
 
-// Records what it was asked to start; fails when told to.
+// Records what it was asked to start and answers as told: by default the program ran and ended
+// with exit status 0.
 class RecordingStarter final : public birch::ProgramStarter {
 public:
     struct Call {
@@ -55,30 +59,31 @@ public:
         std::string parameter;
         bool hidden;
     };
-    std::optional<std::string> Start_Program(const std::filesystem::path& NomeSW, const std::string& Parameter,
-                                             bool tipo) override
+    birch::ProgramRun Start_Program(const std::filesystem::path& NomeSW, const std::string& Parameter,
+                                    bool tipo) override
     {
         calls.push_back({NomeSW, Parameter, tipo});
-        return failure;
+        return result;
     }
     std::vector<Call> calls;
-    std::optional<std::string> failure;
+    birch::ProgramRun result{std::nullopt, {birch::ProgramWaitOutcome::Ended, {birch::ProgramExit::How::Exited, 0}}};
 };
 
 // The least a real starter does: spawn the file directly, wait for it to end.
 class MinimalRealStarter final : public birch::ProgramStarter {
 public:
-    std::optional<std::string> Start_Program(const std::filesystem::path& NomeSW, const std::string&, bool) override
+    birch::ProgramRun Start_Program(const std::filesystem::path& NomeSW, const std::string&, bool) override
     {
         std::string program = NomeSW.string();
         char* argv[] = {program.data(), nullptr};
         char* envp[] = {nullptr};
         pid_t pid = -1;
         if (const int error = ::posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, envp))
-            return std::string(std::strerror(error));
+            return {std::string(std::strerror(error)), {}};
         int status = 0;
         ::waitpid(pid, &status, 0);
-        return std::nullopt;
+        return {std::nullopt,
+                {birch::ProgramWaitOutcome::Ended, {birch::ProgramExit::How::Exited, WEXITSTATUS(status)}}};
     }
 };
 
@@ -136,7 +141,13 @@ private Q_SLOTS:
     void silentDeviceIsNotFound();
     void unusableAddressAsksToCheckIt();
     void noEchoPossibleSaysSo();
+    void addressOutsideTheGuardSaysSo();
     void updaterThatCannotStartIsReported();
+    void howTheUpdaterEndedIsTold_data();
+    void howTheUpdaterEndedIsTold();
+    void failingRealUpdaterIsReported_data();
+    void failingRealUpdaterIsReported();
+    void cancelStopsTheEchoCheck();
     void descriptionThatCannotBeWrittenStopsTheUpdate();
     void imageThatCannotBeWrittenKeepsTheDialogClosed();
     void malformedRuleFileKeepsTheDialogClosed();
@@ -316,6 +327,7 @@ void TFBootTest::wholeStepCompilesChecksWritesAndStarts()
     test::writeFixture(state.NmeaAccessFile, test::rulesXml({test::rule(), test::rule({{"Position", "9"}})}));
     h.transport.reply();
     h.transport.reply();
+    h.fixture.prompter.answer(Prompter::Answer::Ok);
     QStringList waitTexts;
     h.transport.onSend = [&] {
         for (auto* wait : h.boot.findChildren<birch::ModalWaitDialog*>())
@@ -349,6 +361,9 @@ void TFBootTest::wholeStepCompilesChecksWritesAndStarts()
     QCOMPARE(state.LastIpAddress, std::string("127.0.0.1"));
     QCOMPARE(state.UpdateOptionIndex, 2);
     QCOMPARE(state.ReadBackOption, false);
+    QCOMPARE(h.fixture.prompter.prompts.size(), 1);
+    QCOMPARE(h.fixture.prompter.prompts[0].kind, Prompter::Kind::Information);
+    QCOMPARE(h.fixture.prompter.prompts[0].text, h.extra(birch::ext::kUpdaterFinished));
     QVERIFY2(h.fixture.problems().isEmpty(), qPrintable(h.fixture.problems().join(QLatin1Char('\n'))));
 
     // The next opening restores the choice.
@@ -416,13 +431,41 @@ void TFBootTest::noEchoPossibleSaysSo()
     QVERIFY(h.fixture.problems().isEmpty());
 }
 
+// The machine's own transports under the loopback guard: the address is refused before anything
+// is sent, and the user is told why instead of how to allow echoes.
+void TFBootTest::addressOutsideTheGuardSaysSo()
+{
+    const test::ScopedEnv guard("BIRCH_LOOPBACK_ONLY", "1");
+    test::UiFixture fixture;
+    fixture.openProject("Ship");
+    const auto transport = birch::makeSystemEchoTransport();
+    test::VirtualClock clock;
+    FixedComPorts comPorts;
+    RecordingStarter starter;
+    TFBoot boot(fixture.context, birch::EchoService{*transport, clock}, comPorts, starter);
+    boot.Form_Type = 1;
+    fixture.state.LastIpAddress = "192.168.2.205";
+    boot.show();
+    fixture.prompter.answer(Prompter::Answer::Ok);
+    QTest::mouseClick(boot.findChild<QPushButton*>(QStringLiteral("Btn_Update")), Qt::LeftButton);
+    QCOMPARE(fixture.prompter.prompts.size(), 1);
+    const auto& prompt = fixture.prompter.prompts[0];
+    QCOMPARE(prompt.kind, Prompter::Kind::Error);
+    QCOMPARE(prompt.text,
+             birch::qs(fixture.state.Extra[birch::ext::kEchoOutsideReach]) + QStringLiteral("192.168.2.205"));
+    QVERIFY(prompt.text.contains(QStringLiteral("BIRCH_LOOPBACK_ONLY")));
+    QVERIFY(!prompt.text.contains(QStringLiteral("ping_group_range")));
+    QVERIFY(starter.calls.empty());
+    QVERIFY(fixture.problems().isEmpty());
+}
+
 void TFBootTest::updaterThatCannotStartIsReported()
 {
     Harness h;
     h.boot.Form_Type = 1;
     h.transport.reply();
     h.transport.reply();
-    h.starter.failure = "No such file or directory";
+    h.starter.result.notStarted = "No such file or directory";
     h.boot.show();
     h.typeAddress({"127", "0", "0", "1"});
     h.fixture.prompter.answer(Prompter::Answer::Ok);
@@ -434,6 +477,126 @@ void TFBootTest::updaterThatCannotStartIsReported()
     QVERIFY(prompt.text.contains(QStringLiteral("Ethernet_Update.exe")));
     QVERIFY(std::filesystem::exists(h.description()));
     QCOMPARE(h.fixture.state.LastIpAddress, std::string("127.0.0.1"));
+    QVERIFY(h.fixture.problems().isEmpty());
+}
+
+Q_DECLARE_METATYPE(birch::ProgramRun)
+Q_DECLARE_METATYPE(birch::Prompter::Kind)
+
+void TFBootTest::howTheUpdaterEndedIsTold_data()
+{
+    using birch::ProgramExit;
+    using birch::ProgramWaitOutcome;
+    using Run = birch::ProgramRun;
+    QTest::addColumn<Run>("run");
+    QTest::addColumn<Prompter::Kind>("kind");
+    QTest::addColumn<int>("text");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("exit status 0") << Run{std::nullopt, {ProgramWaitOutcome::Ended, {ProgramExit::How::Exited, 0}}}
+                                   << Prompter::Kind::Information << birch::ext::kUpdaterFinished << QString();
+    QTest::newRow("exit status 2") << Run{std::nullopt, {ProgramWaitOutcome::Ended, {ProgramExit::How::Exited, 2}}}
+                                   << Prompter::Kind::Error << birch::ext::kUpdaterFailed << QStringLiteral("2");
+    QTest::newRow("killed") << Run{std::nullopt, {ProgramWaitOutcome::Ended, {ProgramExit::How::Signalled, SIGKILL}}}
+                            << Prompter::Kind::Error << birch::ext::kUpdaterSignalled << QStringLiteral("9 (SIGKILL)");
+    QTest::newRow("end not known") << Run{std::nullopt, {ProgramWaitOutcome::Ended, {}}} << Prompter::Kind::Warning
+                                   << birch::ext::kUpdaterEndUnknown << QString();
+    QTest::newRow("still running at the limit")
+        << Run{std::nullopt, {ProgramWaitOutcome::LeftRunning, {}}} << Prompter::Kind::Warning
+        << birch::ext::kUpdaterStillRunning << QStringLiteral("Ethernet_Update.exe");
+    QTest::newRow("wait cancelled") << Run{std::nullopt, {ProgramWaitOutcome::Cancelled, {}}} << Prompter::Kind::Warning
+                                    << birch::ext::kUpdaterStillRunning << QStringLiteral("Ethernet_Update.exe");
+}
+
+void TFBootTest::howTheUpdaterEndedIsTold()
+{
+    QFETCH(birch::ProgramRun, run);
+    QFETCH(Prompter::Kind, kind);
+    QFETCH(int, text);
+    QFETCH(QString, detail);
+    Harness h;
+    h.boot.Form_Type = 1;
+    h.transport.reply();
+    h.transport.reply();
+    h.starter.result = run;
+    h.boot.show();
+    h.typeAddress({"127", "0", "0", "1"});
+    h.fixture.prompter.answer(Prompter::Answer::Ok);
+    QTest::mouseClick(h.child<QPushButton>("Btn_Update"), Qt::LeftButton);
+    QCOMPARE(h.starter.calls.size(), std::size_t(1));
+    QCOMPARE(h.fixture.prompter.prompts.size(), 1);
+    QCOMPARE(h.fixture.prompter.prompts[0].kind, kind);
+    QVERIFY(h.fixture.prompter.prompts[0].text.startsWith(h.extra(text)));
+    QVERIFY(h.fixture.prompter.prompts[0].text.endsWith(detail));
+    QVERIFY(h.boot.isVisible());
+    QVERIFY(h.fixture.problems().isEmpty());
+}
+
+void TFBootTest::failingRealUpdaterIsReported_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("exit status 4") << QStringLiteral("exit 4")
+                                   << birch::qs(birch::ExtraTexts()[birch::ext::kUpdaterFailed]) + QStringLiteral("4");
+    QTest::newRow("killed") << QStringLiteral("kill -KILL $$")
+                            << birch::qs(birch::ExtraTexts()[birch::ext::kUpdaterSignalled]) +
+                                   QStringLiteral("9 (SIGKILL)");
+}
+
+// The main window's own wait, with a stand-in updater that fails.
+void TFBootTest::failingRealUpdaterIsReported()
+{
+    QFETCH(QString, body);
+    QFETCH(QString, told);
+    test::UiFixture fixture;
+    fixture.openProject("Ship");
+    birch::ChildReaper reaper;
+    birch::SystemProgramLauncher launcher(reaper);
+    birch::TFMosaicFirmWare main(fixture.context, birch::MainWindowServices(launcher));
+    test::VirtualClock clock;
+    test::FakeEchoTransport transport{clock};
+    transport.reply();
+    transport.reply();
+    FixedComPorts comPorts;
+    TFBoot boot(fixture.context, birch::EchoService{transport, clock}, comPorts, main);
+    const auto updater = fixture.state.AppDir / "Ethernet_Update.exe";
+    test::writeFixture(updater, "#!/bin/sh\n" + birch::ss(body) + "\n");
+    ::chmod(updater.c_str(), 0755);
+    fixture.state.LastIpAddress = "127.0.0.1";
+    boot.Form_Type = 1;
+    boot.show();
+    fixture.prompter.answer(Prompter::Answer::Ok);
+    QTest::mouseClick(boot.findChild<QPushButton*>(QStringLiteral("Btn_Update")), Qt::LeftButton);
+    QCOMPARE(fixture.prompter.prompts.size(), 1);
+    QCOMPARE(fixture.prompter.prompts[0].kind, Prompter::Kind::Error);
+    QCOMPARE(fixture.prompter.prompts[0].text, told);
+    QVERIFY(!launcher.abandonedStillRunning());
+    QVERIFY2(fixture.problems().isEmpty(), qPrintable(fixture.problems().join(QLatin1Char('\n'))));
+}
+
+void TFBootTest::cancelStopsTheEchoCheck()
+{
+    Harness h;
+    h.boot.Form_Type = 1;
+    h.boot.show();
+    h.typeAddress({"127", "0", "0", "2"});
+    // The device stays silent; the user gives up at the first request.
+    h.transport.onSend = [&] {
+        for (auto* wait : h.boot.findChildren<birch::ModalWaitDialog*>())
+            if (wait->isVisible())
+                QTest::mouseClick(wait->findChild<QPushButton*>(QStringLiteral("Btn_Cancel")), Qt::LeftButton);
+    };
+    const auto start = h.clock.now();
+    QTest::mouseClick(h.child<QPushButton>("Btn_Update"), Qt::LeftButton);
+    QVERIFY(h.clock.now() - start < std::chrono::milliseconds(400));
+    QCOMPARE(h.transport.requests.size(), std::size_t(1));
+    QCOMPARE(h.transport.finished, 1);
+    QVERIFY(h.fixture.prompter.prompts.isEmpty());
+    QVERIFY(!std::filesystem::exists(h.description()));
+    QVERIFY(h.starter.calls.empty());
+    QCOMPARE(h.fixture.state.LastIpAddress, std::string("192.168.2.205"));
+    QVERIFY(h.boot.isVisible());
+    for (auto* wait : h.boot.findChildren<birch::ModalWaitDialog*>())
+        QVERIFY(!wait->isVisible());
     QVERIFY(h.fixture.problems().isEmpty());
 }
 
@@ -531,6 +694,7 @@ void TFBootTest::realStandInUpdaterRuns()
                        "#!/bin/sh\ncat \"$(dirname \"$0\")/Ethernet_Update.xml\" > \"" + marker.string() + "\"\n");
     ::chmod(updater.c_str(), 0755);
     fixture.state.LastIpAddress = "127.0.0.1";
+    fixture.prompter.answer(Prompter::Answer::Ok);
     fixture.runner.then([&](QDialog& dialog) {
         QTest::mouseClick(boot.findChild<QPushButton*>(QStringLiteral("Btn_Update")), Qt::LeftButton);
         dialog.reject();
@@ -538,6 +702,8 @@ void TFBootTest::realStandInUpdaterRuns()
     QVERIFY(birch::Update_Device(fixture.context, boot, nullptr));
     // The stand-in found the description beside itself and read it.
     QVERIFY(test::readAll(marker).find("<IP_Address_Dev>127.0.0.1</IP_Address_Dev>") != std::string::npos);
+    QCOMPARE(fixture.prompter.prompts.size(), 1);
+    QCOMPARE(fixture.prompter.prompts[0].text, birch::qs(fixture.state.Extra[birch::ext::kUpdaterFinished]));
     QVERIFY2(fixture.problems().isEmpty(), qPrintable(fixture.problems().join(QLatin1Char('\n'))));
 }
 
@@ -553,10 +719,12 @@ void TFBootTest::realEchoAgainstLoopback()
     TFBoot boot(fixture.context, birch::EchoService{*transport, clock}, comPorts, starter);
     boot.Form_Type = 1;
     fixture.state.LastIpAddress = "127.0.0.1";
+    fixture.prompter.answer(Prompter::Answer::Ok);
     boot.show();
     QTest::mouseClick(boot.findChild<QPushButton*>(QStringLiteral("Btn_Update")), Qt::LeftButton);
-    // Any prompt here means the echo could not be sent from this machine.
-    if (!fixture.prompter.prompts.isEmpty())
+    // Any prompt but the updater's notice means the echo could not be sent from this machine.
+    QCOMPARE(fixture.prompter.prompts.size(), 1);
+    if (starter.calls.empty())
         QSKIP(qPrintable(QStringLiteral("this machine sends no echo: ") + fixture.prompter.prompts[0].text));
     QCOMPARE(boot.ping_res(), 1);
     QCOMPARE(starter.calls.size(), std::size_t(1));

@@ -407,7 +407,7 @@ private Q_SLOTS:
         });
         QCOMPARE(result, int(QDialog::Accepted));
         QCOMPARE(f.prompter.prompts.size(), 1);
-        QCOMPARE(f.prompter.prompts[0].kind, Prompter::Kind::Warning);
+        QCOMPARE(f.prompter.prompts[0].kind, Prompter::Kind::Error);
         QVERIFY(
             f.prompter.prompts[0].text.contains(qs(f.state.EtherCatSlaveFile.string() + "\nEtherCAT_Master_To_Slave")));
         QCOMPARE(birch::test::readAll(f.state.ProjectDir / "EtherCAT_Slave.xml.bak"), file);

@@ -352,7 +352,7 @@ private Q_SLOTS:
         });
         QCOMPARE(result, int(QDialog::Accepted));
         QCOMPARE(f.prompter.prompts.size(), 1);
-        QCOMPARE(f.prompter.prompts[0].kind, Prompter::Kind::Warning);
+        QCOMPARE(f.prompter.prompts[0].kind, Prompter::Kind::Error);
         QVERIFY(f.prompter.prompts[0].text.startsWith(
             QStringLiteral("Loading stopped at row 2 of MQTT_Publish: the row lacks the attribute Mnemonic.")));
         QVERIFY(f.prompter.prompts[0].text.endsWith(qs(f.state.MqttTopicFile.string())));

@@ -435,7 +435,7 @@ private Q_SLOTS:
         });
         QCOMPARE(result, int(QDialog::Accepted));
         QCOMPARE(f.prompter.prompts.size(), 1);
-        QCOMPARE(f.prompter.prompts[0].kind, Prompter::Kind::Warning);
+        QCOMPARE(f.prompter.prompts[0].kind, Prompter::Kind::Error);
         QVERIFY(f.prompter.prompts[0].text.contains(qs(f.state.NmeaAccessFile.string())));
         QCOMPARE(birch::test::readAll(f.state.ProjectDir / "NMEA_0183_Set_Access.xml.bak"),
                  std::string("<NMEA_0183><NMEA_Listener>"));

@@ -4,6 +4,7 @@
 #include "UiFixture.h"
 #include "common/FileRead.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QColor>
 #include <QImage>
@@ -11,9 +12,12 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <atomic>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 using namespace birch;
@@ -466,6 +470,53 @@ private Q_SLOTS:
             QTest::mouseClick(o.button("Btn_Cancel"), Qt::LeftButton);
         });
         QVERIFY(o.fx.problems().isEmpty());
+    }
+
+    void cancelledQueryRunsOnWithoutTheDialog()
+    {
+        // The query owns what it touches, as the dialog requires of it.
+        struct Gate {
+            std::mutex mutex;
+            std::condition_variable opened;
+            bool open = false;
+            std::atomic<bool> answered{false};
+        };
+        auto gate = std::make_shared<Gate>();
+        UiFixture fx;
+        fx.state.EnableInternet = true;
+        fx.state.EnableUpdateCheck = true;
+        auto dialog = std::make_unique<TFSoftOptions>(
+            fx.context, [] {},
+            [gate] {
+                std::unique_lock lock(gate->mutex);
+                gate->opened.wait(lock, [&] { return gate->open; });
+                gate->answered = true;
+                return true;
+            });
+        fx.runner.then([&](QDialog& d) {
+            d.findChild<QTabWidget*>(QStringLiteral("PC_Options"))->setCurrentIndex(1);
+            QString waitText;
+            QTimer::singleShot(0, &d, [&] {
+                QWidget* wait = QApplication::activeModalWidget();
+                QVERIFY(wait != nullptr && wait != &d);
+                waitText = wait->findChild<QLabel*>()->text();
+                QTest::mouseClick(wait->findChild<QPushButton*>(QStringLiteral("Btn_Cancel")), Qt::LeftButton);
+            });
+            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Btn_Check_Update")), Qt::LeftButton);
+            QCOMPARE(waitText, QStringLiteral("Checking for a newer version..."));
+            QVERIFY(!gate->answered);
+            QVERIFY(d.findChild<QLabel*>(QStringLiteral("LL_Check_Update"))->isHidden());
+            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Btn_Cancel")), Qt::LeftButton);
+        });
+        QCOMPARE(fx.context.modalRunner.run(*dialog), int(QDialog::Rejected));
+        {
+            const std::lock_guard lock(gate->mutex);
+            gate->open = true;
+        }
+        gate->opened.notify_all();
+        dialog.reset();
+        QVERIFY(gate->answered);
+        QVERIFY(fx.problems().isEmpty());
     }
 
     void screenshot()

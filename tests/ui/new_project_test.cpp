@@ -2,6 +2,10 @@
 
 #include "UiFixture.h"
 
+#include "lang/ExtraTextNumbers.h"
+#include "platform/FileNameLimit.h"
+#include "widgets/QtText.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +13,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <system_error>
 
 using namespace birch;
 using namespace birch::test;
@@ -79,9 +84,14 @@ private Q_SLOTS:
         QTest::newRow("existing") << QStringLiteral("Existing") << exists;
         QTest::newRow("dot") << QStringLiteral(".") << exists;
         QTest::newRow("dot dot") << QStringLiteral("..") << exists;
-        QTest::newRow("separator") << QStringLiteral("a/b") << notValid;
-        QTest::newRow("outside") << QStringLiteral("../Outside") << notValid;
-        QTest::newRow("hidden") << QStringLiteral(".Hidden") << notValid;
+        const auto because = [&](int reason) { return notValid + QLatin1Char('\n') + qs(ExtraTexts()[reason]); };
+        QTest::newRow("separator") << QStringLiteral("a/b") << because(ext::kNameHasSeparator);
+        QTest::newRow("outside") << QStringLiteral("../Outside") << because(ext::kNameHasSeparator);
+        QTest::newRow("hidden") << QStringLiteral(".Hidden") << because(ext::kNameStartsWithDot);
+        QTest::newRow("too long") << QString(300, QLatin1Char('x'))
+                                  << because(ext::kNameTooLong) + QStringLiteral("300") +
+                                         qs(ExtraTexts()[ext::kNameTooLongLimit]) +
+                                         QString::number(maxFileNameBytes(fs::temp_directory_path()));
     }
 
     void refusedNamesKeepTheDialogOpen()
@@ -123,7 +133,10 @@ private Q_SLOTS:
             QTest::mouseClick(button("Btn_Cancel"), Qt::LeftButton);
         });
         QCOMPARE(fixture->prompter.prompts.size(), 1);
-        QCOMPARE(fixture->prompter.prompts.first().text, QStringLiteral("Error! Name project is not valid"));
+        QCOMPARE(fixture->prompter.prompts.first().text,
+                 QStringLiteral("Error! Name project is not valid\n") +
+                     qs(fixture->state.Extra[ext::kFolderNotCreated] +
+                        std::make_error_code(std::errc::no_such_file_or_directory).message()));
     }
 
     void enterCreatesTheProjectAndMakesItActive()

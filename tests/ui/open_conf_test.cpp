@@ -2,6 +2,8 @@
 
 #include "UiFixture.h"
 
+#include "lang/ExtraTextNumbers.h"
+
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -87,6 +89,38 @@ private Q_SLOTS:
         });
         QCOMPARE(result, int(QDialog::Accepted));
         QCOMPARE(dialog->Name_Conf(), std::string());
+    }
+
+    void emptyListSaysHowToMakeAProject()
+    {
+        QLabel* hint = dialog->findChild<QLabel*>(QStringLiteral("L_No_Conf"));
+        fixture->state.Extra.set(ext::kNoProjectYet, "<b>Nessuna</b> configurazione");
+        dialog->Set_Lang();
+        run([&](QDialog&) {
+            QVERIFY(hint->isVisible());
+            QCOMPARE(hint->text(), QStringLiteral("<b>Nessuna</b> configurazione"));
+            QCOMPARE(hint->textFormat(), Qt::PlainText);
+            dialog->reject();
+        });
+        // Gone once a project exists.
+        makeProjects({"alpha"});
+        run([&](QDialog&) {
+            QVERIFY(hint->isHidden());
+            dialog->reject();
+        });
+    }
+
+    void doubleClickOpensTheEntry()
+    {
+        makeProjects({"alpha", "beta", "gamma"});
+        const int result = run([&](QDialog&) {
+            // A real double click: a click, then the second press arrives as a double click.
+            const QPoint beta = list()->visualItemRect(list()->item(1)).center();
+            QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, beta);
+            QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, beta);
+        });
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(dialog->Name_Conf(), std::string("beta"));
     }
 
     void listsVisibleFoldersIgnoringCaseInOrder()

@@ -6,11 +6,13 @@
 #include "UiFixture.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -112,7 +114,9 @@ private Q_SLOTS:
 
         const auto result = window->Start_Program(script, "-ip \"192.168.2.205 x\"", false);
 
-        QVERIFY(!result.has_value());
+        QVERIFY(!result.notStarted);
+        QCOMPARE(result.waited.outcome, ProgramWaitOutcome::Ended);
+        QVERIFY(result.waited.exit.succeeded());
         QVERIFY(seen.busy);
         QCOMPARE(seen.modal, QStringLiteral("ModalWaitDialog"));
         QVERIFY(seen.stillShownAfterEscape);
@@ -138,7 +142,9 @@ private Q_SLOTS:
         const std::unique_ptr<const std::filesystem::path, void (*)(const std::filesystem::path*)> releaseAtEnd(
             &release, [](const std::filesystem::path* file) { writeFixture(*file, ""); });
 
-        QVERIFY(!window->Start_Program(script, "", true).has_value());
+        const ProgramRun run = window->Start_Program(script, "", true);
+        QVERIFY(!run.notStarted);
+        QCOMPARE(run.waited.outcome, ProgramWaitOutcome::LeftRunning);
         QVERIFY(!window->isBusy());
         QTRY_VERIFY(pidFrom(pidFile) > 0);
         const int pid = pidFrom(pidFile);
@@ -148,7 +154,46 @@ private Q_SLOTS:
 
         // A second program is refused while the first is alive.
         const auto refused = window->Start_Program(script, "", true);
-        QCOMPARE(refused, std::optional<std::string>(fixture->state.Extra[ext::kProgramStillRunning]));
+        QCOMPARE(refused.notStarted, std::optional<std::string>(fixture->state.Extra[ext::kProgramStillRunning]));
+
+        writeFixture(release, "");
+        QTRY_VERIFY_WITH_TIMEOUT(!launcher->abandonedStillRunning(), 20000);
+        QCOMPARE(processState(pid), '\0');
+    }
+
+    void cancelLeavesTheProgramRunningAndCollectedLater()
+    {
+        create(150s);
+        const auto release = fixture->dir / "release";
+        const auto pidFile = fixture->dir / "pid";
+        const auto script =
+            writeScript(fixture->dir / "long.sh", "echo $$ > \"" + pidFile.string() + "\"\nwhile [ ! -e \"" +
+                                                      release.string() + "\" ]; do sleep 0.02; done\n");
+        const std::unique_ptr<const std::filesystem::path, void (*)(const std::filesystem::path*)> releaseAtEnd(
+            &release, [](const std::filesystem::path* file) { writeFixture(*file, ""); });
+        // The user clicks Cancel once the program has started.
+        std::function<void()> cancelWhenStarted;
+        cancelWhenStarted = [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (pidFrom(pidFile) <= 0 || modal == nullptr) {
+                QTimer::singleShot(10, window.get(), cancelWhenStarted);
+                return;
+            }
+            QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("Btn_Cancel")), Qt::LeftButton);
+        };
+        QTimer::singleShot(0, window.get(), cancelWhenStarted);
+
+        const ProgramRun run = window->Start_Program(script, "", false);
+
+        QVERIFY(!run.notStarted);
+        QCOMPARE(run.waited.outcome, ProgramWaitOutcome::Cancelled);
+        QVERIFY(!window->isBusy());
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        const int pid = pidFrom(pidFile);
+        const char state = processState(pid);
+        QVERIFY2(state != '\0' && state != 'Z', qPrintable(QStringLiteral("process state %1").arg(QLatin1Char(state))));
+        QCOMPARE(window->Start_Program(script, "", true).notStarted,
+                 std::optional<std::string>(fixture->state.Extra[ext::kProgramStillRunning]));
 
         writeFixture(release, "");
         QTRY_VERIFY_WITH_TIMEOUT(!launcher->abandonedStillRunning(), 20000);
@@ -159,8 +204,7 @@ private Q_SLOTS:
     {
         create(150s);
         const auto result = window->Start_Program(fixture->dir / "Ethernet_Update.exe", "", false);
-        QVERIFY(result.has_value());
-        QCOMPARE(*result, std::generic_category().message(ENOENT));
+        QCOMPARE(result.notStarted, std::optional<std::string>(std::generic_category().message(ENOENT)));
         QVERIFY(!window->isBusy());
     }
 
@@ -182,7 +226,7 @@ private Q_SLOTS:
             activeAfterSkip = window->Timer_Update().isActive();
         });
 
-        QVERIFY(!window->Start_Program(script, "", false).has_value());
+        QVERIFY(!window->Start_Program(script, "", false).notStarted);
 
         QVERIFY(activeAfterSkip);
         QCOMPARE(calls.load(), 0);

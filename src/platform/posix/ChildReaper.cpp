@@ -14,14 +14,20 @@ constexpr std::chrono::milliseconds kCollectInterval{100};
 
 } // namespace
 
-bool collectIfEnded(int pid)
+std::optional<ProgramExit> collectIfEnded(int pid)
 {
     int status = 0;
     pid_t result = 0;
     do {
         result = ::waitpid(static_cast<pid_t>(pid), &status, WNOHANG);
     } while (result < 0 && errno == EINTR);
-    return result != 0;
+    if (result == 0)
+        return std::nullopt;
+    if (result > 0 && WIFEXITED(status))
+        return ProgramExit{ProgramExit::How::Exited, WEXITSTATUS(status)};
+    if (result > 0 && WIFSIGNALED(status))
+        return ProgramExit{ProgramExit::How::Signalled, WTERMSIG(status)};
+    return ProgramExit{};
 }
 
 ChildReaper::~ChildReaper()
@@ -54,7 +60,7 @@ bool ChildReaper::holdsRunning()
 
 void ChildReaper::collectEnded()
 {
-    std::erase_if(pids_, collectIfEnded);
+    std::erase_if(pids_, [](int pid) { return collectIfEnded(pid).has_value(); });
 }
 
 void ChildReaper::run()

@@ -1,5 +1,4 @@
 #include "platform/EchoTransport.h"
-#include "platform/LoopbackGuard.h"
 
 #include <arpa/inet.h>
 #include <cerrno>
@@ -61,12 +60,12 @@ public:
     IcmpSocketEcho(const IcmpSocketEcho&) = delete;
     IcmpSocketEcho& operator=(const IcmpSocketEcho&) = delete;
 
-    std::optional<std::string> send(const Ipv4Address& address, std::string_view data) override
+    std::optional<SendFailure> send(const Ipv4Address& address, std::string_view data) override
     {
-        if (!targetAllowed(toText(address)))
-            return "refused: only 127.0.0.0/8 may be contacted while BIRCH_LOOPBACK_ONLY is set";
-        if (const auto failure = open())
-            return failure;
+        if (auto refused = outsideReach(address))
+            return refused;
+        if (auto failure = open())
+            return SendFailure{SendFailure::Kind::CannotSend, std::move(*failure)};
 
         target_ = address;
         ++sequence_;
@@ -88,7 +87,8 @@ public:
         if (::sendto(socket_, packet.data(), packet.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to) < 0) {
             const int error = errno;
             if (deniedHere(error))
-                return systemReason(raw_ ? "raw ICMP socket" : "ICMP datagram socket", error);
+                return SendFailure{SendFailure::Kind::CannotSend,
+                                   systemReason(raw_ ? "raw ICMP socket" : "ICMP datagram socket", error)};
             return std::nullopt; // unreachable target: no reply will come
         }
         waiting_ = true;

@@ -1,5 +1,4 @@
 #include "platform/EchoTransport.h"
-#include "platform/LoopbackGuard.h"
 
 #include <cerrno>
 #include <csignal>
@@ -49,6 +48,29 @@ std::vector<std::string> childEnvironment()
     return entries;
 }
 
+EchoTransport::SendFailure cannotSend(std::string reason)
+{
+    return {EchoTransport::SendFailure::Kind::CannotSend, std::move(reason)};
+}
+
+// The program runs with LC_ALL=C, so the system's reasons come in these words.
+bool namesNoRoute(std::string_view said)
+{
+    for (const std::string_view reason : {"Network is unreachable", "No route to host", "Network is down"})
+        if (said.find(reason) != std::string_view::npos)
+            return true;
+    return false;
+}
+
+// The program's own complaint comes last, after any heading it printed.
+std::string lastLine(std::string_view text)
+{
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.remove_suffix(1);
+    const auto end = text.find_last_of('\n');
+    return std::string(end == std::string_view::npos ? text : text.substr(end + 1));
+}
+
 std::vector<char*> pointers(std::vector<std::string>& texts)
 {
     std::vector<char*> result;
@@ -67,15 +89,15 @@ public:
     PingProgramEcho(const PingProgramEcho&) = delete;
     PingProgramEcho& operator=(const PingProgramEcho&) = delete;
 
-    std::optional<std::string> send(const Ipv4Address& address, std::string_view data) override
+    std::optional<SendFailure> send(const Ipv4Address& address, std::string_view data) override
     {
+        if (auto refused = outsideReach(address))
+            return refused;
         const std::string host = toText(address);
-        if (!targetAllowed(host))
-            return "refused: only 127.0.0.0/8 may be contacted while BIRCH_LOOPBACK_ONLY is set";
         if (program_.empty())
             program_ = findPing();
         if (program_.empty())
-            return "ping program: not found";
+            return cannotSend("ping program: not found");
         stop();
 
         std::vector<std::string> arguments = {
@@ -87,7 +109,7 @@ public:
         // The program's output goes into a pipe; what it says on failure becomes the reason.
         int output[2] = {-1, -1};
         if (::pipe2(output, O_CLOEXEC) != 0)
-            return std::string("ping program: pipe: ") + std::strerror(errno);
+            return cannotSend(std::string("ping program: pipe: ") + std::strerror(errno));
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
@@ -110,7 +132,7 @@ public:
         ::close(output[1]);
         if (error != 0) {
             ::close(output[0]);
-            return "ping program " + program_ + ": " + std::strerror(error);
+            return cannotSend("ping program " + program_ + ": " + std::strerror(error));
         }
         child_ = pid;
         output_ = output[0];
@@ -136,9 +158,12 @@ public:
         case 1:
             return {}; // no reply: the caller's wait runs out
         default:
+            // No route to the target is the target's matter, as for the sockets: no reply.
+            if (namesNoRoute(said))
+                return {};
             return {Poll::Status::CannotSend, 0,
                     "ping program " + program_ + " could not send (exit status " + std::to_string(WEXITSTATUS(status)) +
-                        (said.empty() ? std::string() : ": " + said) + ")"};
+                        (said.empty() ? std::string() : ": " + lastLine(said)) + ")"};
         }
     }
 
@@ -159,7 +184,7 @@ private:
         takeOutput();
     }
 
-    // The first line the ended program wrote (it writes little: one request, quiet mode).
+    // What the ended program wrote (little: one request, quiet mode).
     std::string takeOutput()
     {
         if (output_ < 0)
@@ -171,7 +196,6 @@ private:
             text.append(buffer, static_cast<std::size_t>(got));
         ::close(output_);
         output_ = -1;
-        text = text.substr(0, text.find('\n'));
         return text;
     }
 

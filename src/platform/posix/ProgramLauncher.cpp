@@ -3,6 +3,7 @@
 #include "platform/ChildReaper.h"
 
 #include <csignal>
+#include <cstring>
 #include <spawn.h>
 #include <system_error>
 
@@ -79,9 +80,16 @@ LaunchResult SystemProgramLauncher::launch(const std::filesystem::path& program,
     return LaunchResult{static_cast<int>(pid), {}};
 }
 
-bool SystemProgramLauncher::hasEnded(int pid)
+std::optional<ProgramExit> SystemProgramLauncher::ended(int pid)
 {
     return collectIfEnded(pid);
+}
+
+std::string signalName(int signal)
+{
+    if (const char* abbreviation = ::sigabbrev_np(signal))
+        return std::string("SIG") + abbreviation;
+    return std::to_string(signal);
 }
 
 void SystemProgramLauncher::abandon(int pid)

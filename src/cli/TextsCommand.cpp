@@ -3,6 +3,7 @@
 #include "cli/ExitCodes.h"
 #include "lang/ExtraTexts.h"
 #include "lang/Language.h"
+#include "lang/LanguageFileText.h"
 #include "lang/TextList.h"
 
 #include <CLI/CLI.hpp>
@@ -18,6 +19,7 @@ namespace birch::cli {
 namespace {
 struct TextsOptions {
     bool json = false;
+    bool lng = false;
     std::optional<std::filesystem::path> languageFile;
 };
 
@@ -36,6 +38,10 @@ int runTexts(const TextsOptions& options)
             return kFileError;
         }
     }
+    if (options.lng) {
+        std::cout << languageFileText(table, extra);
+        return kSuccess;
+    }
     const nlohmann::json texts = table.entries();
     std::cout << texts.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
     return kSuccess;
@@ -46,7 +52,11 @@ Command addTextsCommand(CLI::App& parent)
 {
     auto options = std::make_shared<TextsOptions>();
     CLI::App* app = parent.add_subcommand("texts", "Print the numbered user-interface texts");
-    app->add_flag("--json", options->json, "Print as one JSON array of strings (text N at index N)")->required();
+    CLI::Option_group* format = app->add_option_group("format", "What to print (one of the two)");
+    format->add_flag("--json", options->json, "Print as one JSON array of strings (text N at index N)");
+    format->add_flag("--lng", options->lng,
+                     "Print as a complete language file (UTF-8 with byte-order mark): a translator's start");
+    format->require_option(1);
     app->add_option("--language-file", options->languageFile,
                     "Overlay this language file (.lng) on the English defaults");
     return Command{app, [options] { return runTexts(*options); }};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/StartUp.h"
 #include "core/DeviceProfile.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/ProgramWait.h"
@@ -70,7 +71,7 @@ public:
     ~TFMosaicFirmWare() override;
 
     // The start-up sequence around the core start-up; tells the user each file problem once.
-    void FormCreate(const std::filesystem::path& appDir);
+    void FormCreate(const StartFolders& folders);
 
     void setStepWindows(const StepWindows& windows) { windows_ = windows; }
     // Windows re-texted by `Change_Language`, in the order they were created.

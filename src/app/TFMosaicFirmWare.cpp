@@ -224,6 +224,7 @@ void TFMosaicFirmWare::layOut()
 void TFMosaicFirmWare::FormCreate(const StartFolders& folders)
 {
     const std::vector<FileNotice> notices = Start_Up(context_.state, folders, context_.fileWriter);
+    qtTexts_.follow(context_.state.TextsLanguage);
     Apply_Timer_Rule();
     setWindowTitle(qs(Main_Window_Title(context_.state.Profile)));
     L_SW_Code->setText(qs(SoftwareCode));
@@ -273,6 +274,7 @@ void TFMosaicFirmWare::Set_Lang()
 
 void TFMosaicFirmWare::Change_Language()
 {
+    qtTexts_.follow(context_.state.TextsLanguage);
     Set_Lang();
     for (LanguageAware* window : languageAware_)
         window->Set_Lang();

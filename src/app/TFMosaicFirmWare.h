@@ -6,6 +6,7 @@
 #include "platform/ProgramWait.h"
 #include "widgets/LanguageAware.h"
 #include "widgets/ProgramStarter.h"
+#include "widgets/QtStandardTexts.h"
 #include "widgets/UiContext.h"
 
 #include <QTimer>
@@ -121,6 +122,7 @@ private:
     MainWindowServices services_;
     StepWindows windows_;
     std::vector<LanguageAware*> languageAware_;
+    QtStandardTexts qtTexts_;
     bool busy_ = false;
 
     QLabel* L_SW_Code;

@@ -189,6 +189,7 @@ TEST(StartUp, ShippedLanguagesAreCopiedBeforeTheLanguageIsLoaded)
     EXPECT_TRUE(startIn(state, dir / "ws", dir / "shipped").empty());
 
     EXPECT_EQ(state.LanguageName, "Deutsch");
+    EXPECT_EQ(state.TextsLanguage, "Deutsch");
     EXPECT_EQ(state.TextTable[13], "Optionen");
 }
 

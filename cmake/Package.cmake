@@ -8,10 +8,10 @@ set(CPACK_PACKAGE_NAME birchcfg)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR ${BIRCH_GSDML_VENDOR_NAME})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Configurator of the Birch NMEA 0183 / Modbus protocol converter")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Edits the configuration projects of the Birch gateway and its siblings (PROFINET, Modbus TCP, "
-  "MQTT, EtherCAT), compiles them into the device image and hands it to the updater. "
-  "birchcfg-cli runs the same checks and exports without a window.")
+set(CPACK_PACKAGE_DESCRIPTION "\
+Edits the configuration projects of the Birch gateway and its siblings (PROFINET,
+Modbus TCP, MQTT, EtherCAT), compiles them into the device image and hands it to
+the updater. birchcfg-cli runs the same checks and exports without a window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

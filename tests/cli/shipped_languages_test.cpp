@@ -39,7 +39,7 @@ void expectFlag(const std::filesystem::path& file)
     EXPECT_EQ(littleEndian32(bytes, 22), 48u) << file;
 }
 
-TEST(ShippedLanguages, EveryFilePassesLangCheckWithAllTexts)
+TEST(ShippedLanguageFiles, EveryFilePassesLangCheckWithAllTexts)
 {
     for (const auto& file : shippedLanguageFiles()) {
         const CliResult result = runCli({"lang-check", file.string()});
@@ -49,7 +49,7 @@ TEST(ShippedLanguages, EveryFilePassesLangCheckWithAllTexts)
     }
 }
 
-TEST(ShippedLanguages, EveryLanguageHasItsFlagAndItsLocale)
+TEST(ShippedLanguageFiles, EveryLanguageHasItsFlagAndItsLocale)
 {
     for (const auto& file : shippedLanguageFiles()) {
         const std::string name = file.stem().string();

@@ -4,7 +4,7 @@ BUILD_DIR := build
 WERROR ?= $(if $(CI),ON,OFF)
 JOBS ?= 2
 
-.PHONY: run test build deps clean format format-check configure
+.PHONY: run test build deps clean format format-check configure package
 
 run: build
 	./$(BUILD_DIR)/bin/birchcfg
@@ -18,11 +18,16 @@ build: configure
 configure: deps
 	cmake --preset default -DBIRCH_WERROR=$(WERROR)
 
+# The .deb, from a Release build of the two programs alone (build-package/birchcfg_*.deb).
+package: deps
+	cmake --preset package -DBIRCH_WERROR=$(WERROR)
+	cmake --build --preset package -j $(JOBS)
+
 deps:
 	bash scripts/install-deps.sh
 
 clean:
-	rm -rf $(BUILD_DIR) build-debug
+	rm -rf $(BUILD_DIR) build-debug build-package
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs -r clang-format -i

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the configurator needs to build, test and run.
+# Installs the Debian packages the configurator needs to build, test, package and run: dpkg-dev
+# and file let `make package` work out the package's dependencies; Qt's translations, the desktop
+# file and AppStream validators are there for the tests.
 # Only missing packages are installed; the package lists are refreshed only then.
 set -euo pipefail
 
@@ -9,6 +11,8 @@ packages=(
   libpugixml-dev libcurl4-openssl-dev libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format iputils-ping
+  dpkg-dev file
+  qt6-translations-l10n desktop-file-utils appstream
 )
 
 missing=()

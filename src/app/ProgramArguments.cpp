@@ -7,6 +7,23 @@ namespace birch {
 namespace {
 
 constexpr std::string_view kProfileOption = "--profile";
+constexpr std::string_view kWorkspaceOption = "--workspace";
+
+// The value of `--option=VALUE`, or nothing when `argument` is not that form of `option`.
+std::optional<std::string_view> attachedValue(std::string_view argument, std::string_view option)
+{
+    if (argument.size() <= option.size() || !argument.starts_with(option) || argument[option.size()] != '=')
+        return std::nullopt;
+    return argument.substr(option.size() + 1);
+}
+
+void takeWorkspace(ProgramArguments& result, std::string_view folder)
+{
+    if (folder.empty())
+        result.error = "--workspace needs a folder";
+    else
+        result.workspace = std::filesystem::path(folder);
+}
 
 void chooseProfile(ProgramArguments& result, std::string_view name)
 {
@@ -30,8 +47,15 @@ ProgramArguments parseProgramArguments(const std::vector<std::string>& arguments
                 result.error = "--profile needs a profile name: " + profileNameList();
             else
                 chooseProfile(result, arguments[++i]);
-        } else if (argument.starts_with(kProfileOption) && argument[kProfileOption.size()] == '=') {
-            chooseProfile(result, argument.substr(kProfileOption.size() + 1));
+        } else if (const auto profile = attachedValue(argument, kProfileOption)) {
+            chooseProfile(result, *profile);
+        } else if (argument == kWorkspaceOption) {
+            if (i + 1 == arguments.size())
+                result.error = "--workspace needs a folder";
+            else
+                takeWorkspace(result, arguments[++i]);
+        } else if (const auto folder = attachedValue(argument, kWorkspaceOption)) {
+            takeWorkspace(result, *folder);
         }
     }
     return result;
@@ -39,11 +63,13 @@ ProgramArguments parseProgramArguments(const std::vector<std::string>& arguments
 
 std::string programUsage()
 {
-    return "Usage: birchcfg [--profile NAME]\n"
-           "  --profile NAME  the device profile of this run: " +
+    return "Usage: birchcfg [--profile NAME] [--workspace DIR]\n"
+           "  --profile NAME   the device profile of this run: " +
            profileNameList() + " (default " + std::string(profileName(kDefaultProfile)) +
            ")\n"
-           "  -h, --help      show this text\n";
+           "  --workspace DIR  the folder of MASTER, PROJECTS, LANGUAGE and Mosaic.xml (default: the\n"
+           "                   program's folder when it can be written, else $XDG_DATA_HOME/birchcfg)\n"
+           "  -h, --help       show this text and the workspace of this run\n";
 }
 
 } // namespace birch

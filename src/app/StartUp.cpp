@@ -1,9 +1,11 @@
 #include "app/StartUp.h"
 
 #include "app/Settings.h"
+#include "app/Workspace.h"
 #include "common/Backup.h"
 #include "lang/ExtraTextNumbers.h"
 #include "lang/Language.h"
+#include "lang/ShippedLanguages.h"
 
 #include <system_error>
 
@@ -59,16 +61,22 @@ std::filesystem::path settingsFile(const AppState& state)
 
 } // namespace
 
-std::vector<FileNotice> Start_Up(AppState& state, const std::filesystem::path& appDir)
+std::vector<FileNotice> Start_Up(AppState& state, const StartFolders& folders, FileWriter& writer)
 {
-    std::vector<FileNotice> notices;
+    const std::filesystem::path& appDir = folders.workspace;
     state.AppDir = appDir;
-    state.MasterDir = appDir / "MASTER";
-    state.ProjectsDir = appDir / "PROJECTS";
-    state.LanguageDir = appDir / "LANGUAGE";
+    state.MasterDir = appDir / kMasterFolderName;
+    state.ProjectsDir = appDir / kProjectsFolderName;
+    state.LanguageDir = appDir / kLanguageFolderName;
+    // A workspace in the user's data folder may not exist yet, nor its parents. Like the three
+    // folders in it, one that cannot be created shows where a later file operation fails.
+    std::error_code ec;
+    std::filesystem::create_directories(appDir, ec);
     createFolder(state.MasterDir);
     createFolder(state.ProjectsDir);
     createFolder(state.LanguageDir);
+    // Before the language is loaded, so a first start already finds them.
+    std::vector<FileNotice> notices = Copy_Shipped_Languages(folders.shippedLanguages, state.LanguageDir, writer);
 
     state.ProjectName.clear();
     state.ProjectDir.clear();

@@ -222,9 +222,10 @@ void TFMosaicFirmWare::layOut()
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
-void TFMosaicFirmWare::FormCreate(const std::filesystem::path& appDir)
+void TFMosaicFirmWare::FormCreate(const StartFolders& folders)
 {
-    const std::vector<FileNotice> notices = Start_Up(context_.state, appDir);
+    const std::vector<FileNotice> notices = Start_Up(context_.state, folders, context_.fileWriter);
+    qtTexts_.follow(context_.state.TextsLanguage);
     Apply_Timer_Rule();
     setWindowTitle(qs(Main_Window_Title(context_.state.Profile)));
     L_SW_Code->setText(qs(SoftwareCode));
@@ -274,6 +275,7 @@ void TFMosaicFirmWare::Set_Lang()
 
 void TFMosaicFirmWare::Change_Language()
 {
+    qtTexts_.follow(context_.state.TextsLanguage);
     Set_Lang();
     for (LanguageAware* window : languageAware_)
         window->Set_Lang();

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/StartUp.h"
 #include "core/DeviceProfile.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/ProgramWait.h"
 #include "widgets/LanguageAware.h"
 #include "widgets/ProgramStarter.h"
+#include "widgets/QtStandardTexts.h"
 #include "widgets/UiContext.h"
 
 #include <QTimer>
@@ -70,7 +72,7 @@ public:
     ~TFMosaicFirmWare() override;
 
     // The start-up sequence around the core start-up; tells the user each file problem once.
-    void FormCreate(const std::filesystem::path& appDir);
+    void FormCreate(const StartFolders& folders);
 
     void setStepWindows(const StepWindows& windows) { windows_ = windows; }
     // Windows re-texted by `Change_Language`, in the order they were created.
@@ -119,6 +121,7 @@ private:
     MainWindowServices services_;
     StepWindows windows_;
     std::vector<LanguageAware*> languageAware_;
+    QtStandardTexts qtTexts_;
     bool busy_ = false;
 
     QLabel* L_SW_Code;

@@ -15,11 +15,11 @@
 
 namespace birch {
 
-TFWindows::TFWindows(UiContext& context, WindowServices services, const std::filesystem::path& appDir)
+TFWindows::TFWindows(UiContext& context, WindowServices services, const StartFolders& folders)
 {
     FMosaicFirmWare = std::make_unique<TFMosaicFirmWare>(context, services.main);
     TFMosaicFirmWare* main = FMosaicFirmWare.get();
-    main->FormCreate(appDir);
+    main->FormCreate(folders);
 
     FNew_Project = std::make_unique<TFNew_Project>(context, main);
     FOpenConf = std::make_unique<TFOpenConf>(context, main);

@@ -41,7 +41,7 @@ struct WindowServices {
 // with texts follow a language change in that same order.
 class TFWindows {
 public:
-    TFWindows(UiContext& context, WindowServices services, const std::filesystem::path& appDir);
+    TFWindows(UiContext& context, WindowServices services, const StartFolders& folders);
     ~TFWindows();
 
     TFMosaicFirmWare& mainWindow() { return *FMosaicFirmWare; }

@@ -1,5 +1,6 @@
 #include "app/ProgramArguments.h"
 #include "app/TFWindows.h"
+#include "app/Workspace.h"
 #include "core/AppState.h"
 #include "core/BuildConstants.h"
 #include "options/MakerAddresses.h"
@@ -12,6 +13,7 @@
 #include "platform/ExecutableDir.h"
 #include "platform/LocalDate.h"
 #include "platform/ProgramLauncher.h"
+#include "platform/WritableFolder.h"
 #include "widgets/EventLoopClock.h"
 #include "widgets/ModalRunner.h"
 #include "widgets/Prompter.h"
@@ -19,9 +21,21 @@
 
 #include <QApplication>
 
+#include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
+
+namespace {
+
+std::optional<std::string> environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -32,9 +46,19 @@ int main(int argc, char* argv[])
         std::cerr << "birchcfg: " << arguments.error << "\n" << birch::programUsage();
         return 2;
     }
+    // The one place the GUI's workspace is decided; every window receives the folders.
+    const std::filesystem::path programFolder = birch::executableDir();
+    const birch::WorkspaceChoice workspace =
+        birch::chooseWorkspace({arguments.workspace, programFolder, birch::isWritableFolder(programFolder),
+                                environment("XDG_DATA_HOME"), environment("HOME")});
     if (arguments.help) {
-        std::cout << birch::programUsage();
+        std::cout << birch::programUsage() << "Workspace of this run: "
+                  << (workspace.error.empty() ? workspace.folder.string() : "none (" + workspace.error + ")") << "\n";
         return 0;
+    }
+    if (!workspace.error.empty()) {
+        std::cerr << "birchcfg: " << workspace.error << "\n";
+        return 2;
     }
 
     // Before any thread can make a request.
@@ -63,7 +87,7 @@ int main(int argc, char* argv[])
     mainServices.newerVersionAvailable = [&versionChecker] { return versionChecker.Check_Version(); };
     birch::TFWindows windows(
         context, birch::WindowServices{mainServices, {*echoTransport, echoClock}, comPorts, birch::localToday()},
-        birch::executableDir());
+        birch::StartFolders{workspace.folder, birch::shippedLanguageFolder(programFolder)});
 
     windows.mainWindow().show();
     return application.exec();

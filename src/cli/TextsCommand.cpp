@@ -2,6 +2,7 @@
 
 #include "cli/CliTexts.h"
 #include "cli/ExitCodes.h"
+#include "lang/LanguageFileText.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -16,6 +17,7 @@ namespace birch::cli {
 namespace {
 struct TextsOptions {
     bool json = false;
+    bool lng = false;
     std::optional<std::filesystem::path> languageFile;
 };
 
@@ -24,6 +26,10 @@ int runTexts(const TextsOptions& options)
     CliTexts texts;
     if (const auto failed = loadCliTexts(options.languageFile, texts))
         return *failed;
+    if (options.lng) {
+        std::cout << languageFileText(texts.table, texts.extra);
+        return kSuccess;
+    }
     const nlohmann::json entries = texts.table.entries();
     std::cout << entries.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
     return kSuccess;
@@ -34,7 +40,11 @@ Command addTextsCommand(CLI::App& parent)
 {
     auto options = std::make_shared<TextsOptions>();
     CLI::App* app = parent.add_subcommand("texts", "Print the numbered user-interface texts");
-    app->add_flag("--json", options->json, "Print as one JSON array of strings (text N at index N)")->required();
+    CLI::Option_group* format = app->add_option_group("format", "What to print (one of the two)");
+    format->add_flag("--json", options->json, "Print as one JSON array of strings (text N at index N)");
+    format->add_flag("--lng", options->lng,
+                     "Print as a complete language file (UTF-8 with byte-order mark): a translator's start");
+    format->require_option(1);
     app->add_option("--language-file", options->languageFile,
                     "Overlay this language file (.lng) on the English defaults");
     return Command{app, [options] { return runTexts(*options); }};

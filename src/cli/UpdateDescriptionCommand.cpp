@@ -1,5 +1,6 @@
 #include "cli/UpdateDescriptionCommand.h"
 
+#include "app/Workspace.h"
 #include "cli/ExitCodes.h"
 #include "core/DeviceProfile.h"
 #include "image/UpdateDescription.h"
@@ -9,6 +10,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -18,6 +20,7 @@ namespace {
 
 struct DescriptionOptions {
     std::string projectDir;
+    std::string workspace;
     std::string masterDir;
     std::string address;
     int option = kUpdateFirmwareAndConfiguration;
@@ -28,15 +31,23 @@ struct DescriptionOptions {
 
 int runDescription(const DescriptionOptions& options)
 {
+    if (options.workspace.empty() && (options.masterDir.empty() || options.output.empty())) {
+        std::cerr << "update-description: name the workspace (--workspace DIR), or the MASTER folder "
+                     "(--master-dir DIR) and the file to write (-o FILE)\n";
+        return kUsageError;
+    }
+    const std::filesystem::path workspace = options.workspace;
     UpdateRequest request;
     request.address = options.address;
     request.option = options.option;
     request.readBack = !options.noReadBack;
-    request.masterDir = options.masterDir;
+    request.masterDir =
+        options.masterDir.empty() ? workspace / kMasterFolderName : std::filesystem::path(options.masterDir);
     request.projectDir = options.projectDir;
+    const std::filesystem::path output =
+        options.output.empty() ? updateDescriptionFile(workspace) : std::filesystem::path(options.output);
     AtomicFileWriter writer;
-    if (const auto error =
-            saveUpdateDescription(options.output, parseProfile(options.profile).value(), request, writer)) {
+    if (const auto error = saveUpdateDescription(output, parseProfile(options.profile).value(), request, writer)) {
         std::cerr << ExtraTexts()[ext::kFileCannotBeWritten] << error->file.string() << ": " << error->reason << "\n";
         return kFileError;
     }
@@ -50,13 +61,16 @@ Command addUpdateDescriptionCommand(CLI::App& parent)
     auto options = std::make_shared<DescriptionOptions>();
     CLI::App* app = parent.add_subcommand("update-description", "Write the update description file for the updater");
     app->add_option("--project-dir", options->projectDir, "Project folder (its bin/bank.bin is named)")->required();
-    app->add_option("--master-dir", options->masterDir, "MASTER folder (its firmware image is named)")->required();
+    app->add_option("--workspace", options->workspace,
+                    "Workspace: its MASTER folder is named and the file is written where the updater in it "
+                    "reads it (Ethernet_Update.xml), unless --master-dir or -o say otherwise");
+    app->add_option("--master-dir", options->masterDir, "MASTER folder (its firmware image is named)");
     app->add_option("--ip", options->address, "Device address, as it is to be written")->required();
     app->add_option("--option", options->option, "0 firmware + configuration, 1 firmware, 2 configuration")
         ->required()
         ->check(CLI::Range(0, 2));
     app->add_flag("--no-read-back", options->noReadBack, "Do not read the written memory back");
-    app->add_option("-o,--output", options->output, "Description file to write")->required();
+    app->add_option("-o,--output", options->output, "Description file to write");
     // The MQTT variant's updater reads its own form of the description.
     app->add_option("--profile", options->profile, "Device profile: " + profileNameList())
         ->check([](const std::string& name) {

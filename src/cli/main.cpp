@@ -4,6 +4,7 @@
 #include "cli/CompileCommand.h"
 #include "cli/EsiCommand.h"
 #include "cli/ExitCodes.h"
+#include "cli/LangCheckCommand.h"
 #include "cli/ObjectsMapCommand.h"
 #include "cli/TextsCommand.h"
 #include "cli/UpdateDescriptionCommand.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     // One line per subcommand; each lives in its own file.
     std::vector<birch::cli::Command> commands;
     commands.push_back(birch::cli::addTextsCommand(app));
+    commands.push_back(birch::cli::addLangCheckCommand(app));
     commands.push_back(birch::cli::addCheckCommand(app));
     commands.push_back(birch::cli::addCatalogCommand(app));
     commands.push_back(birch::cli::addCompileCommand(app));

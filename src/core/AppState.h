@@ -31,6 +31,9 @@ struct AppState {
 
     std::string LastIpAddress = kDefaultIpAddress;
     std::string LanguageName = "English";
+    // The language the texts are in now: `LanguageName` after start-up, the chosen one after a
+    // switch that the options dialog has not confirmed yet, "English" when a file was missing.
+    std::string TextsLanguage = "English";
     bool EnableInternet = false;
     bool EnableUpdateCheck = false;
     bool JumpFieldOnEnter = false;

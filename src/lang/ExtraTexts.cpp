@@ -103,7 +103,7 @@ constexpr std::array kExtraDefaults = {
     ExtraDefault{ext::kCheckingForNewVersion, "Checking for a newer version..."},
     ExtraDefault{ext::kAddressCannotBeOpened, "The address cannot be opened in the web browser: "},
 
-    // Sibling profiles (600-699).
+    // Sibling profiles (600-699); the PROFINET GSDML file (600-609).
     ExtraDefault{ext::kGsdmlNameHasFolder, "The PROFINET GSDML file name cannot contain \"/\": "},
     ExtraDefault{ext::kGsdmlSourceMalformed, "The GSDML file was not written. This file is damaged: "},
     ExtraDefault{ext::kGsdmlSourceUnreadable, "The GSDML file was not written. This file cannot be read: "},
@@ -133,9 +133,9 @@ constexpr std::array kExtraDefaults = {
     ExtraDefault{ext::kEsiElementMissing,
                  "The ESI file was not written. The EtherCAT variables file lacks the element named on the next "
                  "line: "},
-    ExtraDefault{ext::kEsiSourceMalformed, "The ESI file was not written. This file is not valid XML: "},
+    ExtraDefault{ext::kEsiSourceMalformed, "The ESI file was not written. This file is damaged: "},
     ExtraDefault{ext::kEsiSourceUnreadable, "The ESI file was not written. This file cannot be read: "},
-    // Sibling profiles (600-699); MQTT topics (610-629).
+    // MQTT topics (610-629).
     ExtraDefault{ext::kMqttStoppedAtRow, "Loading stopped at row "},
     ExtraDefault{ext::kMqttStoppedInList, " of "},
     ExtraDefault{ext::kMqttRowLacksAttribute, ": the row lacks the attribute "},

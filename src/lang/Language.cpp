@@ -49,10 +49,11 @@ std::optional<FileNotice> Load_Language(AppState& state)
     if (!fileExists(file)) {
         state.LanguageName = kEnglish;
         file = languageFile(state, state.LanguageName);
-        // No English file is no error: the built-in texts are English.
-        if (!fileExists(file))
-            return std::nullopt;
     }
+    state.TextsLanguage = state.LanguageName;
+    // No English file is no error: the built-in texts are English.
+    if (!fileExists(file))
+        return std::nullopt;
     const LanguageFileResult result = Load_Language_File(state.TextTable, state.Extra, file);
     if (result.status != LanguageFileResult::Status::Unreadable)
         return std::nullopt;

@@ -26,8 +26,8 @@ LanguageFileResult Load_Language_File(TextList& table, ExtraTexts& extra, const 
 std::filesystem::path languageFile(const AppState& state, const std::string& name);
 
 // Rebuilds both tables for `LanguageName`: the English defaults, then its file, or else
-// English.lng with `LanguageName` set to "English". A file that exists but cannot be read
-// leaves the complete defaults and is reported.
+// English.lng with `LanguageName` set to "English"; `TextsLanguage` names the outcome. A file
+// that exists but cannot be read leaves the complete defaults and is reported.
 std::optional<FileNotice> Load_Language(AppState& state);
 
 // The core half of switching language at run time: loads `chosen` and keeps `LanguageName`,

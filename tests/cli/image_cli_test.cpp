@@ -121,6 +121,39 @@ TEST(UpdateDescriptionCli, TheProfileChoosesTheFormOfTheDescription)
     EXPECT_NE(unknown.err.find("Alder, Birch, Cedar, Damson, Elm"), std::string::npos) << unknown.err;
 }
 
+// The updater in the workspace reads Ethernet_Update.xml beside it, as the dialog writes it.
+TEST(UpdateDescriptionCli, WorkspaceStandsForItsMasterFolderAndTheUpdatersFile)
+{
+    TempDir dir;
+    const std::vector<std::string> common = {
+        "update-description", "--project-dir",     (dir / "P").string(), "--ip", "127.0.0.1", "--option", "1",
+        "--workspace",        (dir / "W").string()};
+    std::filesystem::create_directories(dir / "W");
+    const UpdateRequest request{"127.0.0.1", 1, true, dir / "W" / "MASTER", dir / "P"};
+
+    const CliResult inWorkspace = runCli(common);
+    ASSERT_EQ(inWorkspace.exitCode, 0) << inWorkspace.err;
+    EXPECT_EQ(readAll(dir / "W" / "Ethernet_Update.xml"), Compile_XML_Parameter(request));
+
+    std::vector<std::string> elsewhere = common;
+    elsewhere.insert(elsewhere.end(), {"-o", (dir / "d.xml").string(), "--master-dir", (dir / "M").string()});
+    ASSERT_EQ(runCli(elsewhere).exitCode, 0);
+    EXPECT_EQ(readAll(dir / "d.xml"), Compile_XML_Parameter(UpdateRequest{"127.0.0.1", 1, true, dir / "M", dir / "P"}));
+}
+
+TEST(UpdateDescriptionCli, WithoutWorkspaceBothFoldersMustBeNamed)
+{
+    TempDir dir;
+    const CliResult noOutput =
+        runCli({"update-description", "--project-dir", "P", "--master-dir", "M", "--ip", "127.0.0.1", "--option", "0"});
+    EXPECT_EQ(noOutput.exitCode, 2);
+    EXPECT_NE(noOutput.err.find("--workspace DIR"), std::string::npos) << noOutput.err;
+    const CliResult noMaster = runCli({"update-description", "--project-dir", "P", "--ip", "127.0.0.1", "--option", "0",
+                                       "-o", (dir / "d.xml").string()});
+    EXPECT_EQ(noMaster.exitCode, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir / "d.xml"));
+}
+
 TEST(UpdateDescriptionCli, RefusesAnUnknownOption)
 {
     TempDir dir;

@@ -1,5 +1,8 @@
 #include "lang/LanguageFile.h"
 
+#include "lang/DefaultTexts.h"
+#include "lang/LanguageFileText.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -114,6 +117,34 @@ TEST(LanguageFile, OverlayAppliesLinesInOrderToBothTables)
     EXPECT_EQ(table[12], "Information");
     EXPECT_EQ(extra[1], "Estratto");
     EXPECT_EQ(extra[9999], "");
+}
+
+// A translator starts from the written file, so it must read back to exactly the texts it was made
+// from: blanks at the ends, empty texts and "=" inside a text included.
+TEST(LanguageFileText, ReadsBackToTheSameTexts)
+{
+    TextList table;
+    Load_Default_Texts(table);
+    ExtraTexts extra;
+    table.set(9, "Keine Konfiguration ");
+    table.set(13, "");
+    table.set(306, " / ");
+    table.set(14, "a = b");
+    table.set(15, "\tTab");
+    extra.set(1, " Datei: ");
+
+    const std::string written = languageFileText(table, extra);
+    ASSERT_EQ(written.rfind("\xEF\xBB\xBF", 0), 0u) << "UTF-8 with a byte-order mark";
+
+    TextList read;
+    Load_Default_Texts(read);
+    read.set(0, "changed before reading");
+    ExtraTexts readExtra;
+    overlayLanguageText(decodeLanguageBytes(written), read, readExtra);
+    for (const DefaultText& entry : kDefaultTexts)
+        EXPECT_EQ(read[entry.number], table[entry.number]) << entry.number;
+    for (const int number : ExtraTexts::numbers())
+        EXPECT_EQ(readExtra[number], extra[number]) << number;
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +46,38 @@ INSTANTIATE_TEST_SUITE_P(
                       ArgumentCase{{"--profile="}, kDefaultProfile, false, "unknown profile \"\""},
                       ArgumentCase{{"--profile", " Alder"}, kDefaultProfile, false, "unknown profile \" Alder\""},
                       ArgumentCase{{"--profile"}, kDefaultProfile, false, "needs a profile name"}));
+
+struct WorkspaceCase {
+    std::vector<std::string> arguments;
+    std::optional<std::filesystem::path> workspace;
+    std::string errorPart; // empty: no error expected
+};
+
+class WorkspaceArgumentTest : public ::testing::TestWithParam<WorkspaceCase> {};
+
+TEST_P(WorkspaceArgumentTest, NamesTheFolderOrTellsWhy)
+{
+    const WorkspaceCase& c = GetParam();
+    const ProgramArguments parsed = parseProgramArguments(c.arguments);
+    if (c.errorPart.empty()) {
+        EXPECT_EQ(parsed.error, "");
+        EXPECT_EQ(parsed.workspace, c.workspace);
+    } else {
+        EXPECT_NE(parsed.error.find(c.errorPart), std::string::npos) << parsed.error;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WorkspaceArgumentTest,
+    ::testing::Values(WorkspaceCase{{}, std::nullopt, ""},
+                      WorkspaceCase{{"--workspace", "/srv/birch"}, "/srv/birch", ""},
+                      WorkspaceCase{{"--workspace=work/birch"}, "work/birch", ""},
+                      // A folder whose name looks like an option is still the folder.
+                      WorkspaceCase{{"--workspace", "--profile"}, "--profile", ""},
+                      WorkspaceCase{{"--workspace", "/a", "--profile", "Elm", "--workspace=/b"}, "/b", ""},
+                      WorkspaceCase{{"--workspace"}, std::nullopt, "--workspace needs a folder"},
+                      WorkspaceCase{{"--workspace="}, std::nullopt, "--workspace needs a folder"},
+                      WorkspaceCase{{"--workspace", ""}, std::nullopt, "--workspace needs a folder"}));
 
 TEST(DeviceProfileNames, EveryProfileReadsBackFromItsName)
 {

@@ -23,6 +23,13 @@ constexpr const char* kFirstCloseDocument =
     "<enable_update>0</enable_update><enable_jump_field_tables>0</enable_jump_field_tables>"
     "<Double_Click_Auto_Size>0</Double_Click_Auto_Size></lastinternet></Conf_Settings>";
 
+std::vector<FileNotice> startIn(AppState& state, const std::filesystem::path& workspace,
+                                const std::filesystem::path& shippedLanguages = {})
+{
+    AtomicFileWriter writer;
+    return Start_Up(state, {workspace, shippedLanguages}, writer);
+}
+
 std::string settingsNaming(const std::string& project, const std::string& language)
 {
     return "<Conf_Settings><lastproj><projectname>" + project + "</projectname></lastproj><lastlang><language>" +
@@ -39,7 +46,7 @@ TEST(StartUp, FirstStartInAnEmptyFolder)
     state.UpdateOptionIndex = 2;
     state.CopyBuffer = {"Y", "RS232"};
 
-    EXPECT_TRUE(Start_Up(state, dir.path()).empty());
+    EXPECT_TRUE(startIn(state, dir.path()).empty());
 
     for (const char* folder : {"MASTER", "PROJECTS", "LANGUAGE"})
         EXPECT_TRUE(std::filesystem::is_directory(dir / folder)) << folder;
@@ -71,7 +78,7 @@ TEST(StartUp, WorkspaceFolderThatCannotBeCreatedIsIgnored)
     writeFixture(dir / "MASTER" / "Birchfw.sim", "firmware");
     AppState state;
 
-    EXPECT_TRUE(Start_Up(state, dir.path()).empty());
+    EXPECT_TRUE(startIn(state, dir.path()).empty());
 
     EXPECT_TRUE(std::filesystem::is_regular_file(dir / "PROJECTS"));
     EXPECT_TRUE(std::filesystem::is_regular_file(dir / "MASTER" / "Birchfw.sim"));
@@ -86,7 +93,7 @@ TEST(StartUp, RestoresTheRememberedProjectWhenItsFolderExists)
     writeFixture(dir / "Mosaic.xml", settingsNaming("Ship 1", "English"));
     AppState state;
 
-    Start_Up(state, dir.path());
+    startIn(state, dir.path());
 
     EXPECT_TRUE(state.projectActive());
     EXPECT_EQ(state.ProjectName, "Ship 1");
@@ -104,7 +111,7 @@ TEST(StartUp, DeletedProjectIsRememberedAndWrittenBack)
     writeFixture(dir / "Mosaic.xml", settingsNaming("Gone", "English"));
     AppState state;
 
-    Start_Up(state, dir.path());
+    startIn(state, dir.path());
     EXPECT_FALSE(state.projectActive());
     EXPECT_EQ(state.ProjectName, "Gone");
 
@@ -119,7 +126,7 @@ TEST(StartUp, RememberedNameOutsideProjectsIsNoProject)
     for (const std::string name : {"../MASTER", "..", "."}) {
         writeFixture(dir / "Mosaic.xml", settingsNaming(name, "English"));
         AppState state;
-        Start_Up(state, dir.path());
+        startIn(state, dir.path());
         EXPECT_FALSE(state.projectActive()) << name;
         EXPECT_EQ(state.ProjectName, name);
     }
@@ -131,7 +138,7 @@ TEST(StartUp, MissingLanguageFileFallsBackToEnglishAndIsWrittenAtClose)
     writeFixture(dir / "Mosaic.xml", settingsNaming("", "Klingon"));
     AppState state;
 
-    EXPECT_TRUE(Start_Up(state, dir.path()).empty());
+    EXPECT_TRUE(startIn(state, dir.path()).empty());
     EXPECT_EQ(state.LanguageName, "English");
     EXPECT_EQ(state.TextTable[13], "Options");
 
@@ -147,10 +154,75 @@ TEST(StartUp, LoadsTheRememberedLanguage)
     writeFixture(dir / "LANGUAGE" / "Italiano.lng", "STR13 = Opzioni\r\nEXT1 = \xB6Il file non si legge: \xB6\r\n");
     AppState state;
 
-    EXPECT_TRUE(Start_Up(state, dir.path()).empty());
+    EXPECT_TRUE(startIn(state, dir.path()).empty());
     EXPECT_EQ(state.LanguageName, "Italiano");
     EXPECT_EQ(state.TextTable[13], "Opzioni");
     EXPECT_EQ(state.Extra[ext::kFileCannotBeRead], "Il file non si legge: ");
+}
+
+TEST(StartUp, FirstStartInANewUserFolderCreatesItAndCopiesTheShippedFiles)
+{
+    TempDir dir;
+    writeFixture(dir / "shipped" / "Deutsch.lng", "\xEF\xBB\xBFSTR13 = Optionen\n");
+    writeFixture(dir / "shipped" / "Deutsch.bmp", "BM picture");
+    // A fresh account: not even ~/.local/share exists yet.
+    const std::filesystem::path workspace = dir / "home" / ".local" / "share" / "birchcfg";
+    AppState state;
+
+    EXPECT_TRUE(startIn(state, workspace, dir / "shipped").empty());
+
+    for (const char* folder : {"MASTER", "PROJECTS", "LANGUAGE"})
+        EXPECT_TRUE(std::filesystem::is_directory(workspace / folder)) << folder;
+    EXPECT_EQ(readAll(workspace / "LANGUAGE" / "Deutsch.lng"), "\xEF\xBB\xBFSTR13 = Optionen\n");
+    EXPECT_EQ(readAll(workspace / "LANGUAGE" / "Deutsch.bmp"), "BM picture");
+    EXPECT_EQ(state.AppDir, workspace);
+    EXPECT_EQ(state.LanguageName, "English");
+}
+
+TEST(StartUp, ShippedLanguagesAreCopiedBeforeTheLanguageIsLoaded)
+{
+    TempDir dir;
+    writeFixture(dir / "shipped" / "Deutsch.lng", "\xEF\xBB\xBFSTR13 = Optionen\n");
+    writeFixture(dir / "ws" / "Mosaic.xml", settingsNaming("", "Deutsch"));
+    AppState state;
+
+    EXPECT_TRUE(startIn(state, dir / "ws", dir / "shipped").empty());
+
+    EXPECT_EQ(state.LanguageName, "Deutsch");
+    EXPECT_EQ(state.TextsLanguage, "Deutsch");
+    EXPECT_EQ(state.TextTable[13], "Optionen");
+}
+
+TEST(StartUp, ShippedLanguageNeverReplacesTheWorkspacesCopy)
+{
+    TempDir dir;
+    writeFixture(dir / "shipped" / "Italiano.lng", "STR13 = Opzioni\n");
+    writeFixture(dir / "ws" / "LANGUAGE" / "Italiano.lng", "STR13 = Impostazioni\n");
+    writeFixture(dir / "ws" / "Mosaic.xml", settingsNaming("", "Italiano"));
+    AppState state;
+
+    EXPECT_TRUE(startIn(state, dir / "ws", dir / "shipped").empty());
+
+    EXPECT_EQ(readAll(dir / "ws" / "LANGUAGE" / "Italiano.lng"), "STR13 = Impostazioni\n");
+    EXPECT_EQ(state.TextTable[13], "Impostazioni");
+}
+
+TEST(StartUp, ShippedFileThatCannotBeCopiedIsReportedAndStartUpGoesOn)
+{
+    TempDir dir;
+    writeFixture(dir / "shipped" / "Italiano.lng", "STR13 = Opzioni\n");
+    writeFixture(dir / "Mosaic.xml", settingsNaming("", "Italiano"));
+    AppState state;
+
+    test::FailingFileWriter writer("disk full");
+    const auto notices = Start_Up(state, {dir.path(), dir / "shipped"}, writer);
+
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].ext, ext::kFileCannotBeWritten);
+    EXPECT_EQ(notices[0].file, dir / "LANGUAGE" / "Italiano.lng");
+    EXPECT_EQ(notices[0].reason, "disk full");
+    EXPECT_EQ(state.LanguageName, "English");
+    EXPECT_EQ(state.TextTable[13], "Options");
 }
 
 TEST(StartUp, UnreadableLanguageFileKeepsDefaultsAndIsReported)
@@ -162,7 +234,7 @@ TEST(StartUp, UnreadableLanguageFileKeepsDefaultsAndIsReported)
     std::filesystem::resize_file(dir / "LANGUAGE" / "Italiano.lng", kMaxParsedFileSize + 1);
     AppState state;
 
-    const auto notices = Start_Up(state, dir.path());
+    const auto notices = startIn(state, dir.path());
 
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_EQ(notices[0].ext, ext::kFileCannotBeRead);
@@ -183,7 +255,7 @@ TEST(StartUp, DamagedSettingsFileIsReportedOnceAndKeptBeforeItIsReplaced)
     writeFixture(dir / "Mosaic.xml.bak", "an older backup");
     AppState state;
 
-    const auto notices = Start_Up(state, dir.path());
+    const auto notices = startIn(state, dir.path());
 
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_EQ(notices[0].ext, ext::kFileCannotBeParsed);
@@ -212,7 +284,7 @@ TEST(StartUp, DamagedSettingsFileIsNotReplacedWhenNoBackupCanBeMade)
     TempDir dir;
     writeFixture(dir / "Mosaic.xml", "<broken");
     AppState state;
-    Start_Up(state, dir.path());
+    startIn(state, dir.path());
     std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
 
     AtomicFileWriter writer;
@@ -228,7 +300,7 @@ TEST(StartUp, SettingsThatCannotBeWrittenAreReported)
 {
     TempDir dir;
     AppState state;
-    Start_Up(state, dir.path());
+    startIn(state, dir.path());
 
     test::FailingFileWriter writer("disk full");
     const auto notice = Save_Setting(state, writer);

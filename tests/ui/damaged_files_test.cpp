@@ -69,7 +69,7 @@ const DamagedCase kCases[] = {
          ChildReaper reaper;
          SystemProgramLauncher launcher(reaper);
          TFMosaicFirmWare main(f.context, MainWindowServices(launcher));
-         main.FormCreate(f.dir.path());
+         main.FormCreate({f.dir.path(), {}});
          const QString file = name(f.dir / "Mosaic.xml");
          return qs(f.state.Extra[ext::kFileCannotBeParsed]) + file + kWhere + QLatin1Char('\n') +
                 qs(f.state.Extra[ext::kFileKeptAsBackup]) + file;
@@ -84,7 +84,7 @@ const DamagedCase kCases[] = {
          ChildReaper reaper;
          SystemProgramLauncher launcher(reaper);
          TFMosaicFirmWare main(f.context, MainWindowServices(launcher));
-         main.FormCreate(f.dir.path());
+         main.FormCreate({f.dir.path(), {}});
          return qs(f.state.Extra[ext::kFileCannotBeRead]) + name(language) +
                 QStringLiteral("\nthe file is larger than 16777216 bytes");
      }},

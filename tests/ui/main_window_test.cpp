@@ -78,7 +78,7 @@ private:
     void create()
     {
         window = std::make_unique<TFMosaicFirmWare>(fixture->context, *services);
-        window->FormCreate(fixture->dir.path());
+        window->FormCreate({fixture->dir.path(), {}});
         newProject = std::make_unique<TFNew_Project>(fixture->context, window.get());
         openConf = std::make_unique<TFOpenConf>(fixture->context, window.get());
         steps.newProject = newProject.get();
@@ -512,7 +512,7 @@ private Q_SLOTS:
         FailingFileWriter failing("disk full");
         UiContext context{fixture->state, fixture->prompter, fixture->urlOpener, fixture->runner, failing};
         TFMosaicFirmWare failingWindow(context, *services);
-        failingWindow.FormCreate(fixture->dir.path());
+        failingWindow.FormCreate({fixture->dir.path(), {}});
         failingWindow.show();
         fixture->prompter.answer(Prompter::Answer::Ok);
         QVERIFY(failingWindow.close());

@@ -86,7 +86,7 @@ private Q_SLOTS:
         FakeComPortLister comPorts;
         MainWindowServices services(launcher);
         TFWindows windows(fixture.context, WindowServices{services, {echo, clock}, comPorts, {2026, 3, 5}},
-                          fixture.dir.path());
+                          {fixture.dir.path(), {}});
         QCOMPARE(fixture.state.TextTable[15], std::string("<b>x</b>"));
 
         // Shown, so that each fills what it fills on show (lists, language slots, values).

@@ -66,7 +66,7 @@ private:
     {
         services->programWaitLimit = limit;
         window = std::make_unique<TFMosaicFirmWare>(fixture->context, *services);
-        window->FormCreate(fixture->dir.path());
+        window->FormCreate({fixture->dir.path(), {}});
         window->show();
     }
 

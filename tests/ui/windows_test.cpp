@@ -34,7 +34,7 @@ private:
         MainWindowServices mainServices(*launcher);
         windows = std::make_unique<TFWindows>(
             fixture->context, WindowServices{mainServices, {echoTransport, echoClock}, comPorts, {2026, 3, 5}},
-            fixture->dir.path());
+            StartFolders{fixture->dir.path(), {}});
     }
 
     // The windows made after the main window, in the order they were made: each is created as

@@ -1,0 +1,42 @@
+#include "nmea/RegisterReportFormat.h"
+
+namespace birch {
+
+std::optional<ReportFormat> reportFormatNamed(std::string_view name)
+{
+    if (name == "csv")
+        return ReportFormat::Csv;
+    if (name == "markdown")
+        return ReportFormat::Markdown;
+    if (name == "html")
+        return ReportFormat::Html;
+    return std::nullopt;
+}
+
+std::string_view reportExtension(ReportFormat format)
+{
+    switch (format) {
+    case ReportFormat::Csv:
+        return ".csv";
+    case ReportFormat::Markdown:
+        return ".md";
+    case ReportFormat::Html:
+        break;
+    }
+    return ".html";
+}
+
+std::string registerReportText(const RegisterReport& report, ReportFormat format)
+{
+    switch (format) {
+    case ReportFormat::Csv:
+        return registerReportCsv(report);
+    case ReportFormat::Markdown:
+        return registerReportMarkdown(report);
+    case ReportFormat::Html:
+        break;
+    }
+    return registerReportHtml(report);
+}
+
+} // namespace birch

@@ -3,6 +3,7 @@
 #include "app/Projects.h"
 #include "core/BuildConstants.h"
 #include "widgets/HeadingPanel.h"
+#include "widgets/NoDefaultButton.h"
 #include "widgets/QtText.h"
 
 #include <QGridLayout>
@@ -25,7 +26,6 @@ TFOpenConf::TFOpenConf(UiContext& context, QWidget* parent)
     Btn_OK->setObjectName(QStringLiteral("Btn_OK"));
     Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
     Label1->setBuddy(ListBox1);
-    Btn_OK->setDefault(true);
 
     // The list grows with the window; the buttons keep to the right edge.
     auto* body = new QGridLayout;
@@ -41,6 +41,8 @@ TFOpenConf::TFOpenConf(UiContext& context, QWidget* parent)
     layout->addWidget(heading_);
     layout->addLayout(body, 1);
     resize(377, 351);
+    // Enter in the list does not open the project: only OK does.
+    noDefaultButton(*this);
 
     connect(ListBox1, &QListWidget::currentRowChanged, this, &TFOpenConf::ListBox1Click);
     connect(Btn_OK, &QPushButton::clicked, this, &QDialog::accept);

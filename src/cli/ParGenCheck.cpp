@@ -21,7 +21,7 @@ CheckResult checkParGen(const std::filesystem::path& projectDir)
     if (const auto failure = Controllo_Dati(loaded.record)) {
         TextList texts;
         Load_Default_Texts(texts);
-        return {CheckResult::Status::Invalid, texts[*failure]};
+        return {CheckResult::Status::Invalid, texts[failure->message]};
     }
     return {};
 }

@@ -29,6 +29,10 @@ inline constexpr int kObjectsMapSourceUnreadable = 312;
 inline constexpr int kObjectsMapSourceMalformed = 313;
 inline constexpr int kObjectsMapNotWritten = 314;
 
+// Rows a rule table does not save (330-339).
+inline constexpr int kRowsNotSavedBelow = 330;
+inline constexpr int kRowsNotSavedList = 331;
+inline constexpr int kRowsNotSavedQuestion = 332;
 // Data-area map, register map and capture check (340-369).
 inline constexpr int kMapByte = 340;
 inline constexpr int kMapRegister = 341;

@@ -49,6 +49,9 @@ constexpr std::array kExtraDefaults = {
     ExtraDefault{ext::kObjectsMapSourceUnreadable, "The objects map was not written. This rule file cannot be read: "},
     ExtraDefault{ext::kObjectsMapSourceMalformed, "The objects map was not written. This rule file is not valid XML: "},
     ExtraDefault{ext::kObjectsMapNotWritten, "The objects map cannot be written: "},
+    ExtraDefault{ext::kRowsNotSavedBelow, "The rules are saved down to the first row without a sentence, row "},
+    ExtraDefault{ext::kRowsNotSavedList, ". These rows below it are not empty and will not be saved: "},
+    ExtraDefault{ext::kRowsNotSavedQuestion, ". Save without them?"},
     // Data-area map, register map and capture check (340-369).
     ExtraDefault{ext::kMapByte, "Byte "},
     ExtraDefault{ext::kMapRegister, ", register "},

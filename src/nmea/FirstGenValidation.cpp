@@ -3,6 +3,7 @@
 #include "common/DecimalNumber.h"
 #include "common/TextUtil.h"
 #include "nmea/FirstGenChannels.h"
+#include "nmea/FirstGenGrid.h"
 #include "nmea/FirstGenSentences.h"
 
 #include <cstddef>
@@ -32,18 +33,18 @@ std::tuple<std::string, std::string, std::string> identity(const Catalog& catalo
             key(rule.Serial_Channel)};
 }
 
-std::optional<int> checkRule(const Catalog& catalog, const Rule& rule)
+std::optional<Failure> checkRule(const Catalog& catalog, const Rule& rule, int row)
 {
     const int sentence = sentenceNumber(catalog, rule.Sentence);
     if (sentence < 0)
-        return kSentenceNotValid;
+        return Failure{row, kSentenceNotValid, std::nullopt, Column::Sentence};
     if (sentence == kXdr || sentence == kPjela) {
         const int index = decimalOr(rule.Index, -1);
         if (index < kIndexLow || index > kIndexHigh)
-            return kIndexOutOfRange;
+            return Failure{row, kIndexOutOfRange, std::nullopt, Column::Index};
     }
     if (!Check_Serial(key(rule.Serial_Channel), kEnable_Serial))
-        return kChannelNotValid;
+        return Failure{row, kChannelNotValid, std::nullopt, Column::SerialChannel};
     return std::nullopt;
 }
 
@@ -59,12 +60,12 @@ std::optional<Failure> Controllo_dati(const Catalog& catalog, const RuleTable& r
 
     const auto ruleAt = [&rules](int row) -> const Rule& { return rules[static_cast<std::size_t>(row - 1)]; };
     for (const int row : checked)
-        if (const auto message = checkRule(catalog, ruleAt(row)))
-            return Failure{row, *message, std::nullopt};
+        if (auto failure = checkRule(catalog, ruleAt(row), row))
+            return failure;
     for (std::size_t c = 0; c < checked.size(); ++c)
         for (std::size_t d = c + 1; d < checked.size(); ++d)
             if (identity(catalog, ruleAt(checked[c])) == identity(catalog, ruleAt(checked[d])))
-                return Failure{checked[c], kRulesEqual, checked[d]};
+                return Failure{checked[c], kRulesEqual, checked[d], Column::Sentence};
     return std::nullopt;
 }
 

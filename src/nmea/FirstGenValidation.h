@@ -9,12 +9,17 @@
 
 namespace birch::firstgen {
 
-// The first failure: its row (1-based) and the text number of its message; for two equal rules
-// also the later row, which the message names after the text.
+// The first failure: its row (1-based), the text number of its message, for two equal rules
+// also the later row, which the message names after the text, and the column of the refused
+// cell.
 struct Failure {
     int row;
     int message;
     std::optional<int> laterRow;
+    int column;
+
+    // The row to correct: of two equal rules the later one.
+    int rowToCorrect() const { return laterRow.value_or(row); }
 
     bool operator==(const Failure&) const = default;
 };

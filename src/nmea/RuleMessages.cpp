@@ -41,4 +41,13 @@ std::string saveMessage(const ExtraTexts& extra, const ListenerFileSave& save, c
     return withReason(extra[text], file, save.reason);
 }
 
+std::string rowsNotSavedQuestion(const ExtraTexts& extra, const UnsavedRows& unsaved)
+{
+    std::string rows;
+    for (const int row : unsaved.rows)
+        rows += (rows.empty() ? "" : ", ") + std::to_string(row);
+    return extra[ext::kRowsNotSavedBelow] + std::to_string(unsaved.firstWithoutSentence) +
+           extra[ext::kRowsNotSavedList] + rows + extra[ext::kRowsNotSavedQuestion];
+}
+
 } // namespace birch

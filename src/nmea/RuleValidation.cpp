@@ -3,6 +3,7 @@
 #include "common/DecimalNumber.h"
 #include "common/TextUtil.h"
 #include "nmea/IndexSentences.h"
+#include "nmea/RuleGrid.h"
 
 namespace birch {
 
@@ -16,16 +17,16 @@ std::optional<RuleFailure> checkRule(const Catalog& catalog, const TNMEA0183_Rul
         if (const auto range = indexRange(sentence, field)) {
             const int index = decimalOr(rule.Index, -1);
             if (index < range->low || index > range->high)
-                return RuleFailure{row, range->message, {}};
+                return RuleFailure{row, range->message, {}, RuleColumn::Index};
         }
     }
     if (trimControl(rule.DataField).empty())
-        return RuleFailure{row, 1036, {}};
+        return RuleFailure{row, 1036, {}, RuleColumn::DataField};
     if (trimControl(rule.PortOperation).empty())
-        return RuleFailure{row, 1037, {}};
+        return RuleFailure{row, 1037, {}, RuleColumn::PostOpe};
     const int position = decimalOr(rule.Position, -1);
     if (position < 0 || position >= kDataAreaSize)
-        return RuleFailure{row, 1038, std::to_string(kDataAreaSize)};
+        return RuleFailure{row, 1038, std::to_string(kDataAreaSize), RuleColumn::Position};
     return std::nullopt;
 }
 

@@ -12,12 +12,13 @@ namespace birch {
 // Size of the device's data area: a Position must lie below it.
 inline constexpr int kDataAreaSize = 2000;
 
-// The first rule that does not pass: its row (1-based), the text number of its message and
-// what follows that text.
+// The first rule that does not pass: its row (1-based), the text number of its message, what
+// follows that text, and the table column (RuleColumn) of the cell it refused.
 struct RuleFailure {
     int row;
     int message;
     std::string suffix;
+    int column;
 
     bool operator==(const RuleFailure&) const = default;
 };

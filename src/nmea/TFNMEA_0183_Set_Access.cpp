@@ -7,8 +7,10 @@
 #include "nmea/FirstGenGrid.h"
 #include "nmea/FirstGenValidation.h"
 #include "nmea/RuleMessages.h"
+#include "nmea/UnsavedRows.h"
 #include "widgets/GridView.h"
 #include "widgets/HeadingPanel.h"
+#include "widgets/NoDefaultButton.h"
 #include "widgets/QtText.h"
 
 #include <QGuiApplication>
@@ -19,7 +21,6 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -68,8 +69,7 @@ TFNMEA_0183_Set_Access::TFNMEA_0183_Set_Access(UiContext& context, QWidget* pare
     buttons->addWidget(Btn_OK);
     buttons->addWidget(Btn_Cancel);
     // Enter belongs to the table (and its Enter jump): no button may take it as the default.
-    for (QPushButton* button : {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow})
-        button->setAutoDefault(false);
+    noDefaultButton(*this);
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(10, 8, 10, 10);
@@ -178,9 +178,12 @@ void TFNMEA_0183_Set_Access::onOk()
 {
     const firstgen::RuleTable rules = firstgen::rulesFromGrid(ASG->grid());
     if (const auto failure = firstgen::Controllo_dati(catalog(), rules)) {
+        ASG->focusCell(failure->rowToCorrect(), failure->column);
         context_.prompter.error(this, qs(firstgen::failureText(context_.state.TextTable, *failure)));
         return;
     }
+    if (!confirmRowsNotSaved(rules))
+        return;
     const auto& file = context_.state.NmeaAccessFile;
     const ListenerFileSave save = firstgen::saveFile(file, rules, catalog(), context_.fileWriter, keepDamagedFile_);
     if (!save.ok()) {
@@ -189,6 +192,18 @@ void TFNMEA_0183_Set_Access::onOk()
     }
     keepDamagedFile_ = false;
     accept();
+}
+
+bool TFNMEA_0183_Set_Access::confirmRowsNotSaved(const firstgen::RuleTable& rules)
+{
+    const auto unsaved = rowsNotSaved(rules);
+    if (!unsaved)
+        return true;
+    const QString question = qs(rowsNotSavedQuestion(context_.state.Extra, *unsaved));
+    if (context_.prompter.question(this, question) == Prompter::Answer::Yes)
+        return true;
+    ASG->focusCell(unsaved->firstWithoutSentence, Column::Sentence);
+    return false;
 }
 
 void TFNMEA_0183_Set_Access::onDeleteRow()

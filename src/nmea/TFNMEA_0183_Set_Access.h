@@ -1,5 +1,6 @@
 #pragma once
 
+#include "nmea/FirstGenRule.h"
 #include "widgets/LanguageAware.h"
 #include "widgets/RowButtons.h"
 #include "widgets/UiContext.h"
@@ -40,6 +41,9 @@ private:
     void loadList();
     void onCellChosen(int row, int column);
     void onOk();
+    // Rows below the first one without a sentence are not saved: true when there are none or the
+    // user saves without them; otherwise the table takes the focus at that row.
+    bool confirmRowsNotSaved(const firstgen::RuleTable& rules);
     void onDeleteRow();
     void onInsertRow();
     void onPasteRow();

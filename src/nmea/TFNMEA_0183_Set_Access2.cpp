@@ -8,8 +8,10 @@
 #include "nmea/RuleMessages.h"
 #include "nmea/RuleValidation.h"
 #include "nmea/SerialChannels.h"
+#include "nmea/UnsavedRows.h"
 #include "widgets/GridView.h"
 #include "widgets/HeadingPanel.h"
+#include "widgets/NoDefaultButton.h"
 #include "widgets/QtText.h"
 
 #include <QGuiApplication>
@@ -22,7 +24,6 @@
 #include <QVBoxLayout>
 
 #include <array>
-#include <initializer_list>
 
 namespace birch {
 
@@ -75,8 +76,7 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(UiContext& context, QWidget* pa
     buttons->addWidget(Btn_OK);
     buttons->addWidget(Btn_Cancel);
     // Enter belongs to the table (and its Enter jump): no button may take it as the default.
-    for (QPushButton* button : {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow})
-        button->setAutoDefault(false);
+    noDefaultButton(*this);
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(10, 8, 10, 10);
@@ -197,9 +197,12 @@ void TFNMEA_0183_Set_Access2::onOk()
 {
     const RuleTable rules = rulesFromGrid(ASG->grid());
     if (const auto failure = Controllo_dati(catalog(), rules)) {
+        ASG->focusCell(failure->row, failure->column);
         context_.prompter.error(this, qs(failureText(context_.state.TextTable, *failure)));
         return;
     }
+    if (!confirmRowsNotSaved(rules))
+        return;
     const auto& file = context_.state.NmeaAccessFile;
     const RuleFileSave save = saveRuleFile(file, rules, context_.fileWriter, keepDamagedFile_);
     if (!save.ok()) {
@@ -208,6 +211,18 @@ void TFNMEA_0183_Set_Access2::onOk()
     }
     keepDamagedFile_ = false;
     accept();
+}
+
+bool TFNMEA_0183_Set_Access2::confirmRowsNotSaved(const RuleTable& rules)
+{
+    const auto unsaved = rowsNotSaved(rules);
+    if (!unsaved)
+        return true;
+    const QString question = qs(rowsNotSavedQuestion(context_.state.Extra, *unsaved));
+    if (context_.prompter.question(this, question) == Prompter::Answer::Yes)
+        return true;
+    ASG->focusCell(unsaved->firstWithoutSentence, RuleColumn::Sentence);
+    return false;
 }
 
 void TFNMEA_0183_Set_Access2::onDeleteRow()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "nmea/Rule.h"
 #include "widgets/LanguageAware.h"
 #include "widgets/RowButtons.h"
 #include "widgets/UiContext.h"
@@ -44,6 +45,9 @@ private:
     void loadRules();
     void onCellChosen(int row, int column, const QString& text);
     void onOk();
+    // Rows below the first one without a sentence are not saved: true when there are none or the
+    // user saves without them; otherwise the table takes the focus at that row.
+    bool confirmRowsNotSaved(const RuleTable& rules);
     void onDeleteRow();
     void onInsertRow();
     void onPasteRow();

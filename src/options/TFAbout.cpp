@@ -3,6 +3,7 @@
 #include "core/BuildConstants.h"
 #include "options/MakerAddresses.h"
 #include "widgets/ClickableLabel.h"
+#include "widgets/NoDefaultButton.h"
 #include "widgets/OpenAddress.h"
 #include "widgets/QtText.h"
 #include "widgets/Resources.h"
@@ -70,7 +71,6 @@ TFAbout::TFAbout(UiContext& context, QWidget* parent)
 
     Btn_OK = new QPushButton(QStringLiteral("OK"), this);
     Btn_OK->setObjectName(QStringLiteral("Btn_OK"));
-    Btn_OK->setDefault(true);
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(10, 8, 12, 8);
@@ -90,6 +90,8 @@ TFAbout::TFAbout(UiContext& context, QWidget* parent)
     layout->setColumnStretch(2, 1);
 
     setFixedSize(425, 148);
+    // Enter on the address opens it and leaves the box open; only OK (or Escape) closes it.
+    noDefaultButton(*this);
 
     connect(Btn_OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(Image2, &ClickableLabel::clicked, this, &TFAbout::Open_Home_Page);

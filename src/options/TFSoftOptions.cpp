@@ -9,6 +9,7 @@
 #include "widgets/ClickableLabel.h"
 #include "widgets/HeadingPanel.h"
 #include "widgets/ModalWait.h"
+#include "widgets/NoDefaultButton.h"
 #include "widgets/OpenAddress.h"
 #include "widgets/QtText.h"
 
@@ -60,7 +61,6 @@ TFSoftOptions::TFSoftOptions(UiContext& context, std::function<void()> changeLan
 
     Btn_OK = named(new QPushButton(this), QStringLiteral("Btn_OK"));
     Btn_Cancel = named(new QPushButton(this), QStringLiteral("Btn_Cancel"));
-    Btn_OK->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -80,6 +80,8 @@ TFSoftOptions::TFSoftOptions(UiContext& context, std::function<void()> changeLan
     layout->addLayout(body, 1);
 
     setFixedSize(509, 373);
+    // Enter in a box must not store the options and close: only OK does.
+    noDefaultButton(*this);
 
     connect(Btn_OK, &QPushButton::clicked, this, &TFSoftOptions::Btn_OKClick);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);

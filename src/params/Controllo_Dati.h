@@ -3,11 +3,21 @@
 #include "params/ParGen.h"
 
 #include <optional>
+#include <string_view>
 
 namespace birch {
 
-// Checks the edited parameters in their fixed order and stops at the first failure. Returns
-// the number of that failure's message in the text table, or nothing when every check passes.
-std::optional<int> Controllo_Dati(const TParGen& record);
+// The first check that failed: the number of its message in the text table and the key (as in
+// ParGen.xml) of the value it refused, so that a window can point at that value's control.
+struct ParGenFailure {
+    int message;
+    std::string_view key;
+
+    bool operator==(const ParGenFailure&) const = default;
+};
+
+// Checks the edited parameters in their fixed order and stops at the first failure. Nothing
+// when every check passes.
+std::optional<ParGenFailure> Controllo_Dati(const TParGen& record);
 
 } // namespace birch

@@ -7,6 +7,7 @@
 #include "widgets/CollapsibleGroup.h"
 #include "widgets/CollapsibleGroupStack.h"
 #include "widgets/HeadingPanel.h"
+#include "widgets/NoDefaultButton.h"
 #include "widgets/QtText.h"
 
 #include <QApplication>
@@ -83,6 +84,8 @@ TFParGen::TFParGen(UiContext& context, QWidget* parent) : QDialog(parent), conte
         group->hide();
     Chain_Address_Bytes();
     Connect_Controls();
+    // Enter in a field must not validate, save and close: only the OK button does.
+    noDefaultButton(*this);
 
     Order_TAB_Panels();
     Move_GroupBoxs();
@@ -245,7 +248,8 @@ void TFParGen::Btn_OKClick()
 {
     const TParGen record = Get_ParGen();
     if (const auto failure = Controllo_Dati(record)) {
-        context_.prompter.error(this, text(*failure));
+        Focus_Refused_Control(failure->key);
+        context_.prompter.error(this, text(failure->message));
         return;
     }
     if (!Keep_Damaged_File())

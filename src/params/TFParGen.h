@@ -11,6 +11,7 @@
 #include <QList>
 
 #include <array>
+#include <string_view>
 
 class QCheckBox;
 class QComboBox;
@@ -94,6 +95,11 @@ private:
     void On_Change(QWidget* control);
     void On_Click(QCheckBox* box);
     void Btn_OKClick();
+
+    // The control that edits the value of `key` (a ParGen.xml key), if validation can refuse it.
+    QWidget* Control_Of_Key(std::string_view key) const;
+    // Opens the group of that control, scrolls it into view and gives it the focus.
+    void Focus_Refused_Control(std::string_view key);
 
     void Put_ParGen(const TParGen& record);
     TParGen Get_ParGen() const;

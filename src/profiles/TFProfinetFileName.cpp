@@ -3,6 +3,7 @@
 #include "core/BuildConstants.h"
 #include "profiles/GsdmlName.h"
 #include "widgets/HeadingPanel.h"
+#include "widgets/NoDefaultButton.h"
 #include "widgets/QtText.h"
 
 #include <QGridLayout>
@@ -44,8 +45,6 @@ TFProfinetFileName::TFProfinetFileName(UiContext& context, const CalendarDate& s
     for (QLabel* fixed : {L_XML_Fix1, L_XML_Fix2})
         fixed->setTextInteractionFlags(Qt::TextSelectableByMouse);
     L_UsedPart->setBuddy(E_XML_User);
-    // Enter in the user part is OK.
-    Btn_OK->setDefault(true);
 
     // Three columns, each under its heading; the user part takes the spare width.
     auto* columns = new QGridLayout;
@@ -73,6 +72,8 @@ TFProfinetFileName::TFProfinetFileName(UiContext& context, const CalendarDate& s
     layout->addLayout(body);
     // The arrangement's size at the default font; the layout grows it for longer texts.
     resize(540, 205);
+    // Enter in the user part does not confirm the name: only OK does.
+    noDefaultButton(*this);
 
     connect(Btn_OK, &QPushButton::clicked, this, &TFProfinetFileName::Btn_OK_Click);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QStyleOptionHeader>
 
 #include <algorithm>
 
@@ -31,6 +32,8 @@ GridView::GridView(AppState& state, int rows, int columns, QWidget* parent)
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
     setWordWrap(false);
+    // Scrolling by whole columns cannot show a cell left of a wide last column in full.
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     // Rows as compact as a string grid's: one line of text.
@@ -133,6 +136,12 @@ void GridView::setCurrentCell(int row, int column)
     scrollTo(at);
 }
 
+void GridView::focusCell(int row, int column)
+{
+    setCurrentCell(row, column);
+    setFocus(Qt::OtherFocusReason);
+}
+
 void GridView::doubleClickedAt(int row, int column)
 {
     Auto_Size_Column(row, column);
@@ -146,27 +155,22 @@ void GridView::Auto_Size_Column(int row, int column)
     setColumnWidth(column, contentWidth(column));
 }
 
-// The widest content of the column, header included, with only the margins its painter keeps.
+// What the view needs to paint the column's widest cell and its header in full: the
+// delegates' size hints with the grid line (the table's own measure), and the style's size of
+// the header section in the header's font. The header's own hint is not used: it measures the
+// title in bold, for highlighted sections this table never shows.
 int GridView::contentWidth(int column) const
 {
-    const int textMargin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    const int headerMargin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
-    int width = horizontalHeader()->fontMetrics().horizontalAdvance(
-                    model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
-                headerMargin;
-    QStyleOptionViewItem option;
-    initViewItemOption(&option);
-    for (int r = 0; r < model_->rowCount(); ++r) {
-        const QModelIndex index = model_->index(r, column);
-        if (model_->isCheckCell(index)) {
-            width = std::max(width, delegate_->sizeHint(option, index).width());
-            continue;
-        }
-        const QString text = index.data(Qt::DisplayRole).toString();
-        if (!text.isEmpty())
-            width = std::max(width, fontMetrics().horizontalAdvance(text) + textMargin);
-    }
-    return width;
+    const QHeaderView* header = horizontalHeader();
+    QStyleOptionHeader title;
+    title.initFrom(header);
+    title.orientation = Qt::Horizontal;
+    title.section = column;
+    title.text = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    title.textAlignment = header->defaultAlignment();
+    const int headerWidth =
+        header->style()->sizeFromContents(QStyle::CT_HeaderSection, &title, QSize(), header).width();
+    return std::max(headerWidth, sizeHintForColumn(column));
 }
 
 bool GridView::Jump_Next_Field(int key)

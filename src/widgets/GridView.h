@@ -58,6 +58,8 @@ public:
     int currentRow() const;
     int currentColumn() const;
     void setCurrentCell(int row, int column);
+    // Makes the cell current, scrolls it into view and gives the table the keyboard focus.
+    void focusCell(int row, int column);
 
     // The option-driven behaviours; the table calls them from its own events.
     void Auto_Size_Column(int row, int column);

@@ -13,10 +13,11 @@ namespace {
 struct ValidationCase {
     std::string name;
     std::function<void(TParGen&)> edit;
-    std::optional<int> failure; // text number of the message, nothing when valid
+    std::optional<ParGenFailure> failure; // message and the key of the value refused, nothing when valid
 };
 
-// Every message of the validation, each boundary, and where two faults meet the earlier check wins.
+// Every message of the validation, each boundary, and where two faults meet the earlier check
+// wins; each failure names the key of the value it refused.
 TEST(Controllo_Dati, ChecksInOrderAndStopsAtTheFirstFailure)
 {
     const std::vector<ValidationCase> cases = {
@@ -27,50 +28,50 @@ TEST(Controllo_Dati, ChecksInOrderAndStopsAtTheFirstFailure)
              p.Eth_Conn_Enable_DNS = true;
              p.Eth_Conn_Primary_DNS1 = "abc";
          },
-         1147},
+         ParGenFailure{1147, "Eth_Conn_Primary_DNS1"}},
         {"dns on, primary 2",
          [](TParGen& p) {
              p.Eth_Conn_Enable_DNS = true;
              p.Eth_Conn_Primary_DNS2 = "256";
          },
-         1148},
+         ParGenFailure{1148, "Eth_Conn_Primary_DNS2"}},
         {"dns on, primary 3",
          [](TParGen& p) {
              p.Eth_Conn_Enable_DNS = true;
              p.Eth_Conn_Primary_DNS3 = "";
          },
-         1149},
+         ParGenFailure{1149, "Eth_Conn_Primary_DNS3"}},
         {"dns on, primary 4 before primary 1 of secondary",
          [](TParGen& p) {
              p.Eth_Conn_Enable_DNS = true;
              p.Eth_Conn_Primary_DNS4 = "-1";
              p.Eth_Conn_Secondary_DNS1 = "x";
          },
-         1150},
+         ParGenFailure{1150, "Eth_Conn_Primary_DNS4"}},
         {"dns on, secondary 1",
          [](TParGen& p) {
              p.Eth_Conn_Enable_DNS = true;
              p.Eth_Conn_Secondary_DNS1 = "300";
          },
-         1151},
+         ParGenFailure{1151, "Eth_Conn_Secondary_DNS1"}},
         {"dns on, secondary 2",
          [](TParGen& p) {
              p.Eth_Conn_Enable_DNS = true;
              p.Eth_Conn_Secondary_DNS2 = " 1";
          },
-         1152},
+         ParGenFailure{1152, "Eth_Conn_Secondary_DNS2"}},
         {"dns on, secondary 3",
          [](TParGen& p) {
              p.Eth_Conn_Enable_DNS = true;
              p.Eth_Conn_Secondary_DNS3 = "1.5";
          },
-         1153},
+         ParGenFailure{1153, "Eth_Conn_Secondary_DNS3"}},
         {"dns on, secondary 4",
          [](TParGen& p) {
              p.Eth_Conn_Enable_DNS = true;
              p.Eth_Conn_Secondary_DNS4 = "+4";
          },
-         1154},
+         ParGenFailure{1154, "Eth_Conn_Secondary_DNS4"}},
         {"dns on with 0 and 255",
          [](TParGen& p) {
              p.Eth_Conn_Enable_DNS = true;
@@ -84,7 +85,7 @@ TEST(Controllo_Dati, ChecksInOrderAndStopsAtTheFirstFailure)
              p.Eth_Conn_Primary_DNS2 = "x";
              p.Ethernet_IP1 = "x";
          },
-         1148},
+         ParGenFailure{1148, "Eth_Conn_Primary_DNS2"}},
         {"two stop bits with no parity",
          [](TParGen& p) {
              p.MODBUS_SLAVE_STOPBITS = 1;
@@ -98,45 +99,45 @@ TEST(Controllo_Dati, ChecksInOrderAndStopsAtTheFirstFailure)
              p.MODBUS_SLAVE_IDDEVICE = "0";
              p.Ethernet_IP1 = "x";
          },
-         515},
+         ParGenFailure{515, "MODBUS_SLAVE_STOPBITS"}},
         {"two stop bits with odd parity",
          [](TParGen& p) {
              p.MODBUS_SLAVE_STOPBITS = 1;
              p.MODBUS_SLAVE_PARITY = 1;
          },
-         515},
+         ParGenFailure{515, "MODBUS_SLAVE_STOPBITS"}},
         {"the serial ports may have two stop bits with parity",
          [](TParGen& p) {
              p.RS232_STOP_BITS = 1;
              p.RS232_PARITY = 2;
          },
          std::nullopt},
-        {"id 0", [](TParGen& p) { p.MODBUS_SLAVE_IDDEVICE = "0"; }, 516},
+        {"id 0", [](TParGen& p) { p.MODBUS_SLAVE_IDDEVICE = "0"; }, ParGenFailure{516, "MODBUS_SLAVE_IDDEVICE"}},
         {"id 1", [](TParGen& p) { p.MODBUS_SLAVE_IDDEVICE = "1"; }, std::nullopt},
         {"id 247", [](TParGen& p) { p.MODBUS_SLAVE_IDDEVICE = "247"; }, std::nullopt},
-        {"id 248", [](TParGen& p) { p.MODBUS_SLAVE_IDDEVICE = "248"; }, 516},
+        {"id 248", [](TParGen& p) { p.MODBUS_SLAVE_IDDEVICE = "248"; }, ParGenFailure{516, "MODBUS_SLAVE_IDDEVICE"}},
         {"id empty, before ip",
          [](TParGen& p) {
              p.MODBUS_SLAVE_IDDEVICE = "";
              p.Ethernet_IP1 = "";
          },
-         516},
-        {"ip 1", [](TParGen& p) { p.Ethernet_IP1 = "x"; }, 544},
-        {"ip 2", [](TParGen& p) { p.Ethernet_IP2 = "256"; }, 545},
-        {"ip 3 empty", [](TParGen& p) { p.Ethernet_IP3 = ""; }, 546},
-        {"ip 4 256", [](TParGen& p) { p.Ethernet_IP4 = "256"; }, 547},
-        {"ip 4 -1", [](TParGen& p) { p.Ethernet_IP4 = "-1"; }, 547},
+         ParGenFailure{516, "MODBUS_SLAVE_IDDEVICE"}},
+        {"ip 1", [](TParGen& p) { p.Ethernet_IP1 = "x"; }, ParGenFailure{544, "Ethernet_IP1"}},
+        {"ip 2", [](TParGen& p) { p.Ethernet_IP2 = "256"; }, ParGenFailure{545, "Ethernet_IP2"}},
+        {"ip 3 empty", [](TParGen& p) { p.Ethernet_IP3 = ""; }, ParGenFailure{546, "Ethernet_IP3"}},
+        {"ip 4 256", [](TParGen& p) { p.Ethernet_IP4 = "256"; }, ParGenFailure{547, "Ethernet_IP4"}},
+        {"ip 4 -1", [](TParGen& p) { p.Ethernet_IP4 = "-1"; }, ParGenFailure{547, "Ethernet_IP4"}},
         {"ip 4 255", [](TParGen& p) { p.Ethernet_IP4 = "255"; }, std::nullopt},
         {"ip before mask",
          [](TParGen& p) {
              p.Ethernet_IP4 = "x";
              p.Ethernet_SM1 = "x";
          },
-         547},
-        {"mask 1", [](TParGen& p) { p.Ethernet_SM1 = "x"; }, 548},
-        {"mask 2", [](TParGen& p) { p.Ethernet_SM2 = "x"; }, 549},
-        {"mask 3", [](TParGen& p) { p.Ethernet_SM3 = "x"; }, 550},
-        {"mask 4", [](TParGen& p) { p.Ethernet_SM4 = "x"; }, 551},
+         ParGenFailure{547, "Ethernet_IP4"}},
+        {"mask 1", [](TParGen& p) { p.Ethernet_SM1 = "x"; }, ParGenFailure{548, "Ethernet_SM1"}},
+        {"mask 2", [](TParGen& p) { p.Ethernet_SM2 = "x"; }, ParGenFailure{549, "Ethernet_SM2"}},
+        {"mask 3", [](TParGen& p) { p.Ethernet_SM3 = "x"; }, ParGenFailure{550, "Ethernet_SM3"}},
+        {"mask 4", [](TParGen& p) { p.Ethernet_SM4 = "x"; }, ParGenFailure{551, "Ethernet_SM4"}},
         {"zero address and mask",
          [](TParGen& p) {
              p.Ethernet_IP1 = p.Ethernet_IP2 = p.Ethernet_IP3 = p.Ethernet_IP4 = "0";
@@ -148,39 +149,39 @@ TEST(Controllo_Dati, ChecksInOrderAndStopsAtTheFirstFailure)
              p.Eth_Conn_DHCP_Cable = true;
              p.Ethernet_IP1 = "x";
          },
-         544},
+         ParGenFailure{544, "Ethernet_IP1"}},
         {"gateway off ignores its bytes", [](TParGen& p) { p.Ethernet_GAT1 = "999"; }, std::nullopt},
         {"gateway 1",
          [](TParGen& p) {
              p.Ethernet_EN_GAT = true;
              p.Ethernet_GAT1 = "999";
          },
-         552},
+         ParGenFailure{552, "Ethernet_GAT1"}},
         {"gateway 2",
          [](TParGen& p) {
              p.Ethernet_EN_GAT = true;
              p.Ethernet_GAT2 = "";
          },
-         553},
+         ParGenFailure{553, "Ethernet_GAT2"}},
         {"gateway 3",
          [](TParGen& p) {
              p.Ethernet_EN_GAT = true;
              p.Ethernet_GAT3 = "a";
          },
-         554},
+         ParGenFailure{554, "Ethernet_GAT3"}},
         {"gateway 4 after mask",
          [](TParGen& p) {
              p.Ethernet_EN_GAT = true;
              p.Ethernet_GAT4 = "a";
              p.Ethernet_SM2 = "a";
          },
-         549},
+         ParGenFailure{549, "Ethernet_SM2"}},
         {"gateway 4",
          [](TParGen& p) {
              p.Ethernet_EN_GAT = true;
              p.Ethernet_GAT4 = "256";
          },
-         555},
+         ParGenFailure{555, "Ethernet_GAT4"}},
         {"device name and serial port are not checked",
          [](TParGen& p) {
              p.Eth_Conn_Device_Name = "";

@@ -5,6 +5,7 @@
 #include "nmea/IndexSentences.h"
 #include "nmea/PostOperationText.h"
 #include "nmea/PostOperations.h"
+#include "nmea/RuleGrid.h"
 #include "nmea/RulePosition.h"
 #include "nmea/RuleValidation.h"
 #include "nmea/SerialChannels.h"
@@ -276,6 +277,37 @@ TEST(NmeaRuleValidation, EachRuleKind)
     }
 }
 
+// A failure names the cell the user has to correct.
+TEST(NmeaRuleValidation, FailureNamesTheRefusedCell)
+{
+    TNMEA0183_Rule noField = rule("ZDA", "", "1");
+    noField.PortOperation.clear();
+    TNMEA0183_Rule noPost = rule("ZDA", "hour [decimal]", "");
+    noPost.PortOperation.clear();
+    struct Case {
+        const char* label;
+        TNMEA0183_Rule rule;
+        int column;
+    };
+    const Case cases[] = {
+        {"GSV index", with(rule("GSV", "Sentence number [decimal]", "x"), "10"), RuleColumn::Index},
+        {"XDR index", with(rule("XDR", "", ""), ""), RuleColumn::Index},
+        {"data field", noField, RuleColumn::DataField},
+        {"post-operation", noPost, RuleColumn::PostOpe},
+        {"position", rule("ZDA", "hour [decimal]", "2000"), RuleColumn::Position},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        RuleTable rules{};
+        rules[0] = rule("ZDA", "hour [decimal]", "1");
+        rules[6] = c.rule;
+        const auto failure = Controllo_dati(catalog(), rules);
+        ASSERT_TRUE(failure.has_value());
+        EXPECT_EQ(failure->row, 7);
+        EXPECT_EQ(failure->column, c.column);
+    }
+}
+
 TEST(NmeaRuleValidation, MessageNamesTheFirstFailingRow)
 {
     TextList texts;
@@ -291,7 +323,7 @@ TEST(NmeaRuleValidation, MessageNamesTheFirstFailingRow)
     const auto next = Controllo_dati(catalog(), rules);
     ASSERT_TRUE(next.has_value());
     EXPECT_EQ(failureText(texts, *next), "Error row 5!! Data Field Must be Selected");
-    const RuleFailure index{12, 1045, {}};
+    const RuleFailure index{12, 1045, {}, RuleColumn::Index};
     EXPECT_EQ(failureText(texts, index), "Error row 12!! Index Must be Between 1 and 9");
 }
 

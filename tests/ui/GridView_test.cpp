@@ -1,3 +1,4 @@
+#include "ClippedTexts.h"
 #include "UiFixture.h"
 
 #include "widgets/GridView.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QComboBox>
+#include <QFont>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -26,9 +28,9 @@ constexpr int kRows = 6; // header + 5 data rows
 constexpr int kColumns = 5;
 
 // A small rule table: 1 check box, 2 drop-down, 3 text, 4 check box.
-std::unique_ptr<GridView> makeView(birch::AppState& state)
+std::unique_ptr<GridView> makeView(birch::AppState& state, QWidget* parent = nullptr)
 {
-    auto view = std::make_unique<GridView>(state, kRows, kColumns);
+    auto view = std::make_unique<GridView>(state, kRows, kColumns, parent);
     auto& grid = view->grid();
     const char* headers[] = {"N", "Enable", "Channel", "Text", "Swap"};
     for (int c = 0; c < kColumns; ++c) {
@@ -78,6 +80,8 @@ private Q_SLOTS:
     void enterIsLeftToTheTableWithTheOptionOff();
     void headerHintsOnHeaderCellsOnly();
     void autoSizeOnlyOnHeaderDoubleClickWithTheOption();
+    void autoSizeFitsTheWidestTextExactly_data();
+    void autoSizeFitsTheWidestTextExactly();
     void rowButtonsDeleteWithConfirmation();
     void rowButtonsPasteRefusalsAndOverwrite();
     void markedCellsStandOut();
@@ -263,6 +267,56 @@ void GridViewTest::autoSizeOnlyOnHeaderDoubleClickWithTheOption()
         view->fontMetrics().horizontalAdvance(QStringLiteral("a rather long text that needs a wide column"));
     QVERIFY(view->columnWidth(3) >= textWidth);
     QVERIFY(view->columnWidth(3) <= textWidth + 12); // no extra margin beyond the painter's own
+    fixture.state.DoubleClickAutoSize = false;
+}
+
+void GridViewTest::autoSizeFitsTheWidestTextExactly_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::newRow("application font") << QApplication::font();
+    QTest::newRow("large serif") << QFont(QStringLiteral("DejaVu Serif"), 17);
+    QFont wide(QStringLiteral("DejaVu Sans"), 13);
+    wide.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
+    QTest::newRow("spaced sans") << wide;
+}
+
+// Whatever the window's font, a header double click leaves no text of the column cut off,
+// and the column is no wider than that: one pixel less cuts something.
+void GridViewTest::autoSizeFitsTheWidestTextExactly()
+{
+    QFETCH(QFont, font);
+    fixture.state.DoubleClickAutoSize = true;
+    QWidget window;
+    window.setFont(font);
+    auto view = makeView(fixture.state, &window);
+    window.resize(900, 300);
+    window.show();
+    auto& grid = view->grid();
+    grid.setText(2, 2, "RS485 / RS422");
+    grid.setText(4, 2, "RS232");
+    grid.setText(1, 3, "Wind speed");
+    grid.setText(3, 3, "Wind speed relative to the bow, knots");
+    grid.setText(0, 4, "Swap the bytes of the field");
+    view->refresh();
+
+    struct Case {
+        int column;
+        QString widest;
+    };
+    const Case cases[] = {{2, QStringLiteral("RS485 / RS422")},
+                          {3, QStringLiteral("Wind speed relative to the bow, knots")},
+                          {4, QStringLiteral("Swap the bytes of the field")}};
+    for (const Case& c : cases) {
+        view->setColumnWidth(c.column, 20);
+        QVERIFY(birch::test::clippedTexts(*view, c.column).contains(c.widest));
+        view->scrollTo(view->model()->index(0, c.column));
+        QTest::mouseDClick(view->horizontalHeader()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                           headerCentre(*view, c.column));
+        QVERIFY2(birch::test::clippedTexts(*view, c.column).isEmpty(),
+                 qPrintable(birch::test::clippedTexts(*view, c.column).join(QStringLiteral(", "))));
+        view->setColumnWidth(c.column, view->columnWidth(c.column) - 1);
+        QCOMPARE(birch::test::clippedTexts(*view, c.column), QStringList{c.widest});
+    }
     fixture.state.DoubleClickAutoSize = false;
 }
 

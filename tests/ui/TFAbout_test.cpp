@@ -83,6 +83,24 @@ private Q_SLOTS:
         QVERIFY(fx.problems().isEmpty());
     }
 
+    // Enter on the address opens it; Enter elsewhere does nothing; OK closes.
+    void enterDoesNotCloseTheBox()
+    {
+        UiFixture fx;
+        TFAbout about(fx.context);
+        fx.runner.then([&](QDialog& dialog) {
+            label(dialog, "Label4")->setFocus();
+            QTest::keyClick(label(dialog, "Label4"), Qt::Key_Return);
+            QVERIFY(dialog.isVisible());
+            QTest::keyClick(&dialog, Qt::Key_Enter);
+            QVERIFY(dialog.isVisible());
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Btn_OK")), Qt::LeftButton);
+        });
+        QCOMPARE(fx.context.modalRunner.run(about), int(QDialog::Accepted));
+        QCOMPARE(fx.urlOpener.opened, QList<QUrl>{homePage()});
+        QVERIFY(fx.problems().isEmpty());
+    }
+
     void refusedAddressIsReported()
     {
         UiFixture fx;

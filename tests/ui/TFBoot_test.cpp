@@ -130,6 +130,7 @@ private Q_SLOTS:
     void usbModeShowsNoPanel();
     void lastAddressFillsTheBoxesOnlyWhenValid();
     void dotKeyMovesToTheNextBox();
+    void enterInAFieldStartsNothing();
     void languageChangeRefillsOptions();
     void wholeStepCompilesChecksWritesAndStarts();
     void silentDeviceIsNotFound();
@@ -269,6 +270,25 @@ void TFBootTest::dotKeyMovesToTheNextBox()
     h.ip(1)->clear();
     QTest::keyClicks(h.ip(1), QStringLiteral("1000a"));
     QCOMPARE(h.ip(1)->text(), QStringLiteral("1000a"));
+}
+
+void TFBootTest::enterInAFieldStartsNothing()
+{
+    Harness h;
+    h.boot.Form_Type = 1;
+    h.boot.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&h.boot));
+    h.typeAddress({"127", "0", "0", "1"});
+    for (QWidget* field : std::initializer_list<QWidget*>{h.ip(4), h.child<QComboBox>("CB_Update_Options"),
+                                                          h.child<QCheckBox>("CB_Update_Option_Read_Back")}) {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+        QVERIFY(h.boot.isVisible());
+    }
+    QVERIFY(h.transport.requests.empty());
+    QVERIFY(h.starter.calls.empty());
+    QVERIFY(h.fixture.prompter.prompts.isEmpty());
+    h.boot.hide();
 }
 
 void TFBootTest::languageChangeRefillsOptions()

@@ -1,3 +1,4 @@
+#include "ClippedTexts.h"
 #include "UiFixture.h"
 
 #include "nmea/RuleGrid.h"
@@ -306,6 +307,103 @@ private Q_SLOTS:
         QVERIFY(f.problems().isEmpty());
     }
 
+    // A refused rule puts the focus on the cell to correct, scrolled into view.
+    void refusedCellTakesTheFocus()
+    {
+        const auto row = [](const char* sentence, const char* index, const char* field, const char* post,
+                            const char* position) {
+            return "<row Enable=\"Y\" Serial_Channel=\"RS232\" Sentence=\"" + std::string(sentence) + "\" Index=\"" +
+                   index + "\" DataField=\"" + field + "\" PortOperation=\"" + post + "\" Position=\"" + position +
+                   "\"/>";
+        };
+        const std::string valid = row("ZDA", "", "hour [decimal]", "None", "1");
+        std::string gap;
+        for (int i = 0; i < 60; ++i)
+            gap += "<row Sentence=\"\"/>";
+        struct Case {
+            const char* label;
+            std::string rows;
+            int row;
+            int column;
+        };
+        const Case cases[] = {
+            {"index", valid + row("GSV", "10", "Sentence number [decimal]", "None", "2"), 2, RuleColumn::Index},
+            {"data field", valid + row("ZDA", "", "", "None", "2"), 2, RuleColumn::DataField},
+            {"post-operation not offered", valid + row("ZDA", "", "hour [decimal]", "/ 7", "2"), 2,
+             RuleColumn::PostOpe},
+            {"position", valid + row("ZDA", "", "hour [decimal]", "None", "2000"), 2, RuleColumn::Position},
+            {"far down, after empty rows", valid + gap + row("ZDA", "", "hour [decimal]", "None", "x"), 62,
+             RuleColumn::Position},
+        };
+        for (const Case& c : cases) {
+            birch::test::UiFixture f;
+            f.openProject("Harbour");
+            const std::string file = "<NMEA_0183><NMEA_Listener>" + c.rows + "</NMEA_Listener></NMEA_0183>";
+            birch::test::writeFixture(f.state.NmeaAccessFile, file);
+            Window w(f.context);
+            f.prompter.answer(Prompter::Answer::Ok);
+            show(f, w, [&](Window& w) {
+                clickCell(w, 1, RuleColumn::Mnemonic);
+                click(w, "Btn_OK");
+                QVERIFY2(w.isVisible(), c.label);
+                QCOMPARE(w.table().currentRow(), c.row);
+                QCOMPARE(w.table().currentColumn(), c.column);
+                QVERIFY2(w.focusWidget() == &w.table(), c.label);
+                const QRect cell = w.table().visualRect(indexOf(w, c.row, c.column));
+                QVERIFY2(w.table().viewport()->rect().contains(cell), c.label);
+                click(w, "Btn_Cancel");
+            });
+            QCOMPARE(f.prompter.prompts.size(), 1);
+            QVERIFY(f.prompter.prompts[0].text.startsWith(QStringLiteral("Error row %1!!").arg(c.row)));
+            QCOMPARE(birch::test::readAll(f.state.NmeaAccessFile), file);
+            QVERIFY(f.problems().isEmpty());
+        }
+    }
+
+    // A rule below an empty row would be lost on OK: the user is asked first, and No goes back
+    // to the table at the empty row; Yes saves the rules above it, as before.
+    void rulesBelowAnEmptyRowAreNotLostUnasked()
+    {
+        birch::test::UiFixture f;
+        f.openProject("Harbour");
+        birch::test::writeFixture(f.state.NmeaAccessFile, kRuleFile);
+        const QString question = QStringLiteral("The rules are saved down to the first row without a sentence, row 4. "
+                                                "These rows below it are not empty and will not be saved: 5, 9. Save "
+                                                "without them?");
+        Window w(f.context);
+        f.prompter.answer(Prompter::Answer::No);
+        const int filled = show(f, w, [&](Window& w) {
+            choose(w, 5, RuleColumn::Sentence, QStringLiteral("ZDA"));
+            choose(w, 5, RuleColumn::PostOpe, QStringLiteral("None"));
+            type(w, 9, RuleColumn::Mnemonic, QStringLiteral("later"));
+            click(w, "Btn_OK");
+            QVERIFY(w.isVisible());
+            QCOMPARE(birch::test::readAll(f.state.NmeaAccessFile), kRuleFile);
+            QCOMPARE(w.table().currentRow(), 4);
+            QCOMPARE(w.table().currentColumn(), int(RuleColumn::Sentence));
+            QCOMPARE(w.focusWidget(), &w.table());
+            // Filling the gap leaves only the mnemonic row below the next empty row.
+            choose(w, 4, RuleColumn::Sentence, QStringLiteral("MTW"));
+            choose(w, 4, RuleColumn::PostOpe, QStringLiteral("None"));
+            f.prompter.answer(Prompter::Answer::Yes);
+            click(w, "Btn_OK");
+        });
+        QCOMPARE(filled, int(QDialog::Accepted));
+        QCOMPARE(f.prompter.prompts.size(), 2);
+        QCOMPARE(f.prompter.prompts[0].kind, Prompter::Kind::Question);
+        QCOMPARE(f.prompter.prompts[0].buttons, Prompter::Buttons::YesNo);
+        QCOMPARE(f.prompter.prompts[0].text, question);
+        QCOMPARE(f.prompter.prompts[1].text, QString(question)
+                                                 .replace(QStringLiteral("row 4"), QStringLiteral("row 6"))
+                                                 .replace(QStringLiteral("5, 9"), QStringLiteral("9")));
+        const std::string saved = birch::test::readAll(f.state.NmeaAccessFile);
+        QVERIFY(saved.find("Sentence=\"MTW\"") != std::string::npos);
+        QVERIFY(saved.find("Sentence=\"ZDA\" Index=\"\" DataField=\"hour [decimal]\" PortOperation=\"None\" "
+                           "SwapAll=\"N\" Swap16=\"N\" Position=\"") != std::string::npos);
+        QVERIFY(saved.find("later") == std::string::npos);
+        QVERIFY(f.problems().isEmpty());
+    }
+
     void writeFailureKeepsTheWindowOpen()
     {
         birch::test::UiFixture f;
@@ -383,6 +481,30 @@ private Q_SLOTS:
             click(w, "Btn_Cancel");
         });
         QVERIFY(f.prompter.prompts.isEmpty());
+        QVERIFY(f.problems().isEmpty());
+    }
+
+    void headerDoubleClickFitsTheLongestTexts()
+    {
+        birch::test::UiFixture f;
+        f.openProject("Harbour");
+        f.state.DoubleClickAutoSize = true;
+        birch::test::writeFixture(f.state.NmeaAccessFile, kRuleFile);
+        Window w(f.context);
+        show(f, w, [&](Window& w) {
+            type(w, 2, RuleColumn::Mnemonic, QStringLiteral("Wind speed relative to the bow"));
+            for (const int column : {RuleColumn::SerialChannel, RuleColumn::DataField, RuleColumn::Mnemonic}) {
+                QHeaderView* header = w.table().horizontalHeader();
+                w.table().scrollTo(indexOf(w, 1, column));
+                const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                                    header->height() / 2);
+                QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, centre);
+                QVERIFY2(birch::test::clippedTexts(w.table(), column).isEmpty(),
+                         qPrintable(birch::test::clippedTexts(w.table(), column).join(QStringLiteral(", "))));
+            }
+            QVERIFY(w.table().columnWidth(RuleColumn::DataField) > 280);
+            click(w, "Btn_Cancel");
+        });
         QVERIFY(f.problems().isEmpty());
     }
 

@@ -375,11 +375,16 @@ private Q_SLOTS:
                      "<row Enable=\"Y\" Sentence=\" \" Index=\"\" Serial_Channel=\"RS232\" Mnemonic=\"gap\"/>"
                      "<row Enable=\"Y\" Sentence=\"FOO\" Index=\"\" Serial_Channel=\"COM1\" Mnemonic=\"after\"/>"));
         Window w(f.context);
+        // Saving without the row below the gap is confirmed first.
+        f.prompter.answer(Prompter::Answer::Yes);
         const int result = show(f, w, [&](Window& w) { click(w, "Btn_OK"); });
         QCOMPARE(result, int(QDialog::Accepted));
         QCOMPARE(
             birch::test::readAll(f.state.NmeaAccessFile),
             listFile("<row Enable=\"Y\" Sentence=\"GGA\" Index=\"\" Serial_Channel=\"RS232\" Mnemonic=\"kept\"/>"));
+        QCOMPARE(f.prompter.prompts.size(), 1);
+        QVERIFY(f.prompter.prompts[0].text.contains(QStringLiteral("row 2. These rows below it are not empty and will "
+                                                                   "not be saved: 3.")));
         QVERIFY(f.problems().isEmpty());
     }
 
@@ -625,6 +630,91 @@ private Q_SLOTS:
             qs(f.state.NmeaAccessFile.string())));
         QCOMPARE(birch::test::readAll(f.state.NmeaAccessFile), std::string("<broken"));
         QVERIFY(f.problems().isEmpty());
+    }
+
+    // A rule below an empty row would be lost on OK: the user is asked first, and No goes back
+    // to the table at the empty row; Yes saves the rules above it, as before.
+    void rulesBelowAnEmptyRowAreNotLostUnasked()
+    {
+        birch::test::UiFixture f;
+        f.openProject("Harbour");
+        birch::test::writeFixture(f.state.NmeaAccessFile, kListFile);
+        Window w(f.context);
+        f.prompter.answer(Prompter::Answer::No);
+        f.prompter.answer(Prompter::Answer::Yes);
+        const int result = show(f, w, [&](Window& w) {
+            choose(w, 6, Column::Sentence, QStringLiteral("VTG"));
+            click(w, "Btn_OK");
+            QVERIFY(w.isVisible());
+            QCOMPARE(birch::test::readAll(f.state.NmeaAccessFile), kListFile);
+            QCOMPARE(w.table().currentRow(), 4);
+            QCOMPARE(w.table().currentColumn(), int(Column::Sentence));
+            QCOMPARE(w.focusWidget(), &w.table());
+            click(w, "Btn_OK");
+        });
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(f.prompter.prompts.size(), 2);
+        for (const auto& prompt : f.prompter.prompts) {
+            QCOMPARE(prompt.kind, Prompter::Kind::Question);
+            QCOMPARE(prompt.buttons, Prompter::Buttons::YesNo);
+            QCOMPARE(prompt.text, QStringLiteral("The rules are saved down to the first row without a sentence, row 4. "
+                                                 "These rows below it are not empty and will not be saved: 6. Save "
+                                                 "without them?"));
+        }
+        QCOMPARE(birch::test::readAll(f.state.NmeaAccessFile), kListFile);
+        QVERIFY(f.problems().isEmpty());
+    }
+
+    // A refused rule puts the focus on the cell to correct, scrolled into view; of two equal
+    // rules, on the later one.
+    void refusedCellTakesTheFocus()
+    {
+        const auto row = [](const char* sentence, const std::string& index, const char* channel) {
+            return "<row Enable=\"Y\" Sentence=\"" + std::string(sentence) + "\" Index=\"" + index +
+                   "\" Serial_Channel=\"" + channel + "\"/>";
+        };
+        const std::string gga = row("GGA", "", "RS232");
+        // Forty different rules: XDR with the ten indexes on each port, then $PJELA.
+        std::string many;
+        for (const char* sentence : {"XDR", "$PJELA"})
+            for (const char* channel : {"RS232", "RS485 2"})
+                for (int index = 1; index <= 10; ++index)
+                    many += row(sentence, std::to_string(index), channel);
+        struct Case {
+            const char* label;
+            std::string rows;
+            int row;
+            int column;
+        };
+        const Case cases[] = {
+            {"sentence", gga + row("FOO", "", "RS232"), 2, Column::Sentence},
+            {"index", gga + row("XDR", "11", "RS232"), 2, Column::Index},
+            {"serial channel", gga + row("ZDA", "", "COM1"), 2, Column::SerialChannel},
+            {"the later of two equal rules", gga + row("ZDA", "", "RS232") + gga, 3, Column::Sentence},
+            {"far down", many + row("XDR", "7", "RS485 2"), 41, Column::Sentence},
+        };
+        for (const Case& c : cases) {
+            birch::test::UiFixture f;
+            f.openProject("Harbour");
+            birch::test::writeFixture(f.state.NmeaAccessFile, listFile(c.rows));
+            Window w(f.context);
+            f.prompter.answer(Prompter::Answer::Ok);
+            show(f, w, [&](Window& w) {
+                clickCell(w, 1, Column::Mnemonic);
+                click(w, "Btn_OK");
+                QVERIFY2(w.isVisible(), c.label);
+                QCOMPARE(w.table().currentRow(), c.row);
+                QCOMPARE(w.table().currentColumn(), c.column);
+                QVERIFY2(w.focusWidget() == &w.table(), c.label);
+                const QRect cell = w.table().visualRect(indexOf(w, c.row, c.column));
+                QVERIFY2(w.table().viewport()->rect().contains(cell), c.label);
+                click(w, "Btn_Cancel");
+            });
+            QCOMPARE(f.prompter.prompts.size(), 1);
+            QCOMPARE(f.prompter.prompts[0].kind, Prompter::Kind::Error);
+            QCOMPARE(birch::test::readAll(f.state.NmeaAccessFile), listFile(c.rows));
+            QVERIFY(f.problems().isEmpty());
+        }
     }
 
     void writeFailureKeepsTheWindowOpen()

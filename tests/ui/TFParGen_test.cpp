@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <functional>
 #include <memory>
 
 using namespace birch;
@@ -292,6 +293,105 @@ private Q_SLOTS:
         QCOMPARE(f->context.modalRunner.run(window), int(QDialog::Rejected));
         QCOMPARE(f->prompter.prompts.size(), 1);
         QCOMPARE(readAll(parGenFile()), std::string("<Par_Gen><Ethernet_IP1>10</Ethernet_IP1></Par_Gen>"));
+    }
+
+    void enterInAFieldNeitherSavesNorCloses_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("key");
+        QTest::newRow("device name, Return") << QStringLiteral("E_EthConn_Device_Name") << int(Qt::Key_Return);
+        QTest::newRow("ID device, keypad Enter") << QStringLiteral("E_ModbusSlave_IDDevice") << int(Qt::Key_Enter);
+        QTest::newRow("IP byte") << QStringLiteral("E_Ethernet_IP4") << int(Qt::Key_Return);
+        QTest::newRow("baud list") << QStringLiteral("CB_ModbusSlave_Baudrate") << int(Qt::Key_Return);
+        QTest::newRow("check box") << QStringLiteral("CB_ModbusSlave_ReadInput") << int(Qt::Key_Return);
+    }
+
+    void enterInAFieldNeitherSavesNorCloses()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, key);
+        TFParGen window(f->context);
+        f->runner.then([&](QDialog& d) {
+            QWidget* control = d.findChild<QWidget*>(field);
+            control->setFocus();
+            QTest::keyClick(control, Qt::Key(key));
+            QVERIFY(d.isVisible());
+            QCOMPARE(d.focusWidget(), control);
+            click(d, "Btn_Cancel");
+        });
+        QCOMPARE(f->context.modalRunner.run(window), int(QDialog::Rejected));
+        QVERIFY(!std::filesystem::exists(parGenFile()));
+        QVERIFY(f->prompter.prompts.isEmpty());
+    }
+
+    // A refused value takes the focus, its group opened and scrolled into view when it was
+    // collapsed or out of sight; nothing is written.
+    void refusedValueTakesTheFocus()
+    {
+        struct Case {
+            const char* label;
+            std::function<void(QDialog&)> edit;
+            const char* group;
+            const char* control;
+            const char* message;
+        };
+        const Case cases[] = {
+            {"primary DNS byte 3",
+             [](QDialog& d) {
+                 click(d, "CB_EthConn_Enable_DNS");
+                 edit(d, "E_EthConn_Pri_DNS_IP3")->setText(QStringLiteral("x"));
+             },
+             "CP_Ethernet_Connection", "E_EthConn_Pri_DNS_IP3", "Error Primary DNS!! DNS 3 must be between 0 and 255"},
+            {"two stop bits with parity",
+             [](QDialog& d) {
+                 child<QComboBox>(d, "CB_ModbusSlave_StopBits")->setCurrentIndex(1);
+                 child<QComboBox>(d, "CB_ModbusSlave_Parity")->setCurrentIndex(2);
+             },
+             "CP_Modbus_Slave", "CB_ModbusSlave_StopBits",
+             "Error Modbus Slave!! Two Stop Bits can be selected only with None Parity"},
+            {"ID device", [](QDialog& d) { edit(d, "E_ModbusSlave_IDDevice")->setText(QStringLiteral("0")); },
+             "CP_Modbus_Slave", "E_ModbusSlave_IDDevice", "Error Modbus Slave!! ID Device must be between 1 and 247"},
+            {"empty IP byte 3", [](QDialog& d) { edit(d, "E_Ethernet_IP3")->clear(); }, "CP_Ethernet", "E_Ethernet_IP3",
+             "Error Ethernet!! IP Address 3 must be between 0 and 255"},
+            {"gateway byte 4",
+             [](QDialog& d) {
+                 click(d, "CB_Ethernet_En_GAT");
+                 edit(d, "E_Ethernet_GAT4")->setText(QStringLiteral("999"));
+             },
+             "CP_Ethernet", "E_Ethernet_GAT4", "Error Ethernet!! Gateway IP 4 must be between 0 and 255"},
+        };
+        for (const Case& c : cases) {
+            for (const bool collapsed : {false, true}) {
+                const QString label =
+                    QString::fromLatin1(c.label) + (collapsed ? QStringLiteral(", collapsed") : QString());
+                TFParGen window(f->context);
+                f->prompter.answer(Prompter::Answer::Ok);
+                f->prompter.answer(Prompter::Answer::Yes);
+                f->runner.then([&](QDialog& d) {
+                    c.edit(d);
+                    auto* group = child<CollapsibleGroup>(d, c.group);
+                    group->setCollapsed(collapsed);
+                    auto* stack = child<CollapsibleGroupStack>(d, "CPG");
+                    stack->widget()->layout()->activate();
+                    // Out of sight: the stack scrolled as far from the group as it goes.
+                    QScrollBar* scroll = stack->verticalScrollBar();
+                    scroll->setValue(group->y() > stack->viewport()->height() ? 0 : scroll->maximum());
+                    child(d, "Btn_Cancel")->setFocus();
+                    click(d, "Btn_OK");
+                    QVERIFY2(d.isVisible(), qPrintable(label));
+                    QWidget* control = child(d, c.control);
+                    QVERIFY2(d.focusWidget() == control, qPrintable(label));
+                    QVERIFY2(!group->isCollapsed(), qPrintable(label));
+                    const QRect shown(control->mapTo(stack->viewport(), QPoint(0, 0)), control->size());
+                    QVERIFY2(stack->viewport()->rect().contains(shown), qPrintable(label));
+                    click(d, "Btn_Cancel");
+                });
+                QCOMPARE(f->context.modalRunner.run(window), int(QDialog::Rejected));
+                QCOMPARE(lastPrompt(), QStringLiteral("Do you want to exit without saving changes?"));
+                QCOMPARE(f->prompter.prompts[f->prompter.prompts.size() - 2].text, QString::fromUtf8(c.message));
+                QVERIFY(!std::filesystem::exists(parGenFile()));
+            }
+        }
     }
 
     void okWritesExactlyWhatWasShown()

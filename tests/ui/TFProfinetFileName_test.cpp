@@ -139,12 +139,18 @@ private Q_SLOTS:
         QCOMPARE(qs(dialog->Name_File_XML()), name);
     }
 
-    void enterInTheUserPartIsOk()
+    // Enter in the user part does not confirm the name; the OK button does.
+    void enterInTheUserPartIsNotOk()
     {
         const int result = run([&](QDialog&) {
             QCOMPARE(dialog->focusWidget(), edit());
             QTest::keyClicks(edit(), QStringLiteral("Deck"));
             QTest::keyClick(edit(), Qt::Key_Return);
+            QTest::keyClick(edit(), Qt::Key_Enter);
+            QVERIFY(dialog->isVisible());
+            QVERIFY(dialog->Name_File_XML().empty());
+            QCOMPARE(edit()->text(), QStringLiteral("Deck"));
+            QTest::mouseClick(button("Btn_OK"), Qt::LeftButton);
         });
         QCOMPARE(result, int(QDialog::Accepted));
         QCOMPARE(dialog->Name_File_XML(), std::string("GSDML-V2.25-Velmora-_Deck-20010203.xml"));

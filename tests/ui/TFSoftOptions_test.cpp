@@ -385,6 +385,30 @@ private Q_SLOTS:
         QVERIFY(o.fx.problems().isEmpty());
     }
 
+    // Enter in a box neither stores the options nor closes the dialog.
+    void enterInABoxKeepsTheDialogOpen()
+    {
+        OptionsFixture o;
+        o.fx.state.JumpFieldOnEnter = false;
+        o.fx.state.EnableInternet = false;
+        const int result = o.show([&](QDialog& dialog) {
+            o.find<QTabWidget>("PC_Options")->setCurrentIndex(2);
+            QCheckBox* jump = o.box("CB_Soft_Set_Jump_Table");
+            o.click(jump);
+            QTest::keyClick(jump, Qt::Key_Return);
+            QVERIFY(dialog.isVisible());
+            o.find<QTabWidget>("PC_Options")->setCurrentIndex(1);
+            o.click(o.box("CB_En_Con"));
+            QTest::keyClick(o.box("CB_En_Con"), Qt::Key_Enter);
+            QVERIFY(dialog.isVisible());
+            QTest::mouseClick(o.button("Btn_Cancel"), Qt::LeftButton);
+        });
+        QCOMPARE(result, int(QDialog::Rejected));
+        QVERIFY(!o.fx.state.JumpFieldOnEnter);
+        QVERIFY(!o.fx.state.EnableInternet);
+        QVERIFY(o.fx.problems().isEmpty());
+    }
+
     void cancelDiscardsTheBoxes()
     {
         OptionsFixture o;

@@ -447,7 +447,7 @@ private Q_SLOTS:
         fixture->runner.then([](QDialog& dialog) {
             auto* list = dialog.findChild<QListWidget*>(QStringLiteral("ListBox1"));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
-            QTest::keyClick(list, Qt::Key_Return);
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Btn_OK")), Qt::LeftButton);
         });
         click("Btn_Open");
         QCOMPARE(fixture->state.ProjectName, std::string("beta"));

@@ -109,7 +109,10 @@ private Q_SLOTS:
         const int result = run([&](QDialog&) {
             QCOMPARE(list()->currentItem()->text(), QStringLiteral("Ship"));
             QCOMPARE(dialog->focusWidget(), list());
-            QTest::keyClick(list(), Qt::Key_Return); // Enter acts as OK
+            // Enter in the list does not open the project; the OK button does.
+            QTest::keyClick(list(), Qt::Key_Return);
+            QVERIFY(dialog->isVisible());
+            QTest::mouseClick(button("Btn_OK"), Qt::LeftButton);
         });
         QCOMPARE(result, int(QDialog::Accepted));
         QCOMPARE(dialog->Name_Conf(), std::string("Ship"));

@@ -1,5 +1,7 @@
 #include "nmea/RegisterReportFormat.h"
 
+#include "common/TextUtil.h"
+
 namespace birch {
 
 std::optional<ReportFormat> reportFormatNamed(std::string_view name)
@@ -24,6 +26,20 @@ std::string_view reportExtension(ReportFormat format)
         break;
     }
     return ".html";
+}
+
+ReportTarget reportTarget(const std::filesystem::path& chosen)
+{
+    const std::string extension = upperAscii(chosen.extension().string());
+    if (extension == ".CSV")
+        return {chosen, ReportFormat::Csv};
+    if (extension == ".MD" || extension == ".MARKDOWN")
+        return {chosen, ReportFormat::Markdown};
+    if (extension == ".HTML" || extension == ".HTM")
+        return {chosen, ReportFormat::Html};
+    std::filesystem::path file = chosen;
+    file += ".csv";
+    return {file, ReportFormat::Csv};
 }
 
 std::string registerReportText(const RegisterReport& report, ReportFormat format)

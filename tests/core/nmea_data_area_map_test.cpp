@@ -1,4 +1,5 @@
 #include "nmea/DataAreaMap.h"
+#include "nmea/DataAreaTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -112,6 +113,23 @@ TEST(DataAreaMap, BytesOutsideTheAreaAreNotClaimedButTheRuleIsNamed)
     // Rows 1 and 3 share 1998..1999; the part of row 1 past the end is not a shared byte.
     EXPECT_EQ(map.overlaps(), (std::vector<ByteOverlap>{{1, 3, 1998, 1999}}));
     EXPECT_EQ(map.claimedBytes(), 7);
+}
+
+TEST(DataAreaTexts, TipsNameTheRowsOnAByteAndTheWarningEveryPair)
+{
+    const std::string depth = "Water depth relative to transducer, meters [floating point]";
+    const DataAreaMap map(placedRules(
+        catalog(), table({rule("DPT", depth, "10"), rule("ZDA", "hour [decimal]", "13"), rule("DPT", depth, "12")})));
+    const ExtraTexts extra;
+    EXPECT_EQ(byteTipText(extra, catalog(), map, 9), "Byte 9, register 4: free");
+    EXPECT_EQ(byteTipText(extra, catalog(), map, 13),
+              "Byte 13, register 6\nRow 1: DPT, " + depth + "\nRow 2: ZDA, hour [decimal]\nRow 3: DPT, " + depth);
+    EXPECT_EQ(overlapWarningText(extra, map),
+              "Enabled rules fill the same bytes of the data area:\n"
+              "Rows 1 and 2: bytes 13\nRows 1 and 3: bytes 12-13\n"
+              "Rows 2 and 3: bytes 13\n\n"
+              "Save anyway? Yes saves the rules as they are; No goes back to the table.");
+    EXPECT_EQ(overlapWarningText(extra, DataAreaMap(placedRules(catalog(), table({rule("DPT", depth, "0")})))), "");
 }
 
 } // namespace

@@ -208,6 +208,26 @@ TEST(RegisterReport, HtmlIsOnePageWithTheMapDrawn)
     EXPECT_NE(html.find("title=\"Byte 14, register 7 (30008): free\""), std::string::npos);
 }
 
+TEST(RegisterReport, AChosenFileNameGivesTheFormat)
+{
+    struct Case {
+        const char* chosen;
+        const char* file;
+        ReportFormat format;
+    };
+    for (const Case& c :
+         {Case{"/p/map.csv", "/p/map.csv", ReportFormat::Csv}, Case{"/p/map.HTM", "/p/map.HTM", ReportFormat::Html},
+          Case{"/p/map.html", "/p/map.html", ReportFormat::Html},
+          Case{"/p/map.Md", "/p/map.Md", ReportFormat::Markdown},
+          Case{"/p/map.markdown", "/p/map.markdown", ReportFormat::Markdown},
+          Case{"/p/map", "/p/map.csv", ReportFormat::Csv}, Case{"/p/map.txt", "/p/map.txt.csv", ReportFormat::Csv},
+          Case{"/p.d/map", "/p.d/map.csv", ReportFormat::Csv}}) {
+        const ReportTarget target = reportTarget(c.chosen);
+        EXPECT_EQ(target.file, std::filesystem::path(c.file)) << c.chosen;
+        EXPECT_EQ(target.format, c.format) << c.chosen;
+    }
+}
+
 TEST(RegisterReport, FormatsAreNamedExactly)
 {
     EXPECT_EQ(reportFormatNamed("csv"), ReportFormat::Csv);

@@ -6,6 +6,7 @@
 
 class QCloseEvent;
 class QLabel;
+class QProgressBar;
 
 namespace birch {
 
@@ -18,6 +19,9 @@ public:
     ModalWaitDialog(QWidget* parent, const QString& text);
     ~ModalWaitDialog() override;
 
+    // Shows how far a wait of known length has come; until called the bar just moves.
+    void setProgress(int done, int total);
+
     // Runs a plain event loop for `duration`.
     static void processEventsFor(std::chrono::milliseconds duration);
 
@@ -28,6 +32,7 @@ protected:
 
 private:
     QLabel* text_;
+    QProgressBar* progress_;
 };
 
 } // namespace birch

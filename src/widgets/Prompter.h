@@ -24,6 +24,9 @@ public:
     // question, so the dialog must not.
     virtual std::optional<QString> saveFileName(QWidget* parent, const QString& caption, const QString& folder,
                                                 const QString& filter) = 0;
+    // An open-file dialog for an existing file; nothing when the user cancels.
+    virtual std::optional<QString> openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                                const QString& filter) = 0;
 
     void error(QWidget* parent, const QString& text) { message(parent, Kind::Error, text, Buttons::Ok); }
     void warning(QWidget* parent, const QString& text) { message(parent, Kind::Warning, text, Buttons::Ok); }
@@ -39,6 +42,8 @@ class QtPrompter final : public Prompter {
 public:
     Answer message(QWidget* parent, Kind kind, const QString& text, Buttons buttons) override;
     std::optional<QString> saveFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                        const QString& filter) override;
+    std::optional<QString> openFileName(QWidget* parent, const QString& caption, const QString& folder,
                                         const QString& filter) override;
 };
 

@@ -77,7 +77,7 @@ constexpr std::array kExtraDefaults = {
     ExtraDefault{ext::kCapturePortNotOpened, "The serial port cannot be opened: "},
     ExtraDefault{ext::kCaptureSeen, "seen"},
     ExtraDefault{ext::kCaptureNeverSeen, "never seen"},
-    ExtraDefault{ext::kCaptureClose, "Close"},
+    ExtraDefault{ext::kCaptureAllChannels, "All channels"},
     ExtraDefault{ext::kCaptureVerdict, "Capture: "},
     ExtraDefault{ext::kCapturePortSettings, "Settings from ParGen.xml: "},
     ExtraDefault{ext::kCapturePortError, "Listening stopped: the serial port reported an error: "},

@@ -141,6 +141,8 @@ std::optional<double> CaptureStats::timeOf(const std::optional<CaptureTime>& tim
 void CaptureStats::addSentence(const CaptureSentence& sentence, std::optional<double> time)
 {
     ++totals_.sentences;
+    if (time)
+        ++totals_.timed;
     const std::string name = typeOf(sentence);
     SentenceTypeStats& stats = types_[name];
     stats.name = name;
@@ -160,7 +162,6 @@ void CaptureStats::addSentence(const CaptureSentence& sentence, std::optional<do
     if (name.front() != '$' && name.front() != '!')
         stats.talkers.insert(sentence.address.substr(0, 2));
     if (time) {
-        ++totals_.timed;
         if (stats.timed == 0)
             stats.firstTime = *time;
         stats.lastTime = *time;

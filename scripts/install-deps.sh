@@ -7,10 +7,10 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build
-  qt6-base-dev qt6-qpa-plugins
+  qt6-base-dev qt6-qpa-plugins qt6-serialport-dev
   libpugixml-dev libcurl4-openssl-dev libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang-format iputils-ping
+  clang-format iputils-ping socat
   dpkg-dev file
   qt6-translations-l10n desktop-file-utils appstream
 )

@@ -1,3 +1,4 @@
+#include "cli/CaptureCheckCommand.h"
 #include "cli/CatalogCommand.h"
 #include "cli/CheckCommand.h"
 #include "cli/Command.h"
@@ -6,6 +7,7 @@
 #include "cli/ExitCodes.h"
 #include "cli/LangCheckCommand.h"
 #include "cli/ObjectsMapCommand.h"
+#include "cli/RegisterMapCommand.h"
 #include "cli/TextsCommand.h"
 #include "cli/UpdateDescriptionCommand.h"
 #include "core/BuildConstants.h"
@@ -32,6 +34,8 @@ int main(int argc, char** argv)
     commands.push_back(birch::cli::addUpdateDescriptionCommand(app));
     commands.push_back(birch::cli::addObjectsMapCommand(app));
     commands.push_back(birch::cli::addEsiCommand(app));
+    commands.push_back(birch::cli::addRegisterMapCommand(app));
+    commands.push_back(birch::cli::addCaptureCheckCommand(app));
 
     try {
         app.parse(argc, argv);

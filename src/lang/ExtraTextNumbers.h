@@ -50,6 +50,37 @@ inline constexpr int kObjectsMapNotWritten = 314;
 inline constexpr int kRowsNotSavedBelow = 330;
 inline constexpr int kRowsNotSavedList = 331;
 inline constexpr int kRowsNotSavedQuestion = 332;
+// Data-area map, register map and capture check (340-369).
+inline constexpr int kMapByte = 340;
+inline constexpr int kMapRegister = 341;
+inline constexpr int kMapFree = 342;
+inline constexpr int kMapRow = 343;
+inline constexpr int kOverlapWarning = 344;
+inline constexpr int kOverlapRows = 345;
+inline constexpr int kOverlapAnd = 346;
+inline constexpr int kOverlapBytes = 347;
+inline constexpr int kOverlapSaveAnyway = 348;
+inline constexpr int kExportButton = 349;
+inline constexpr int kExportCaption = 350;
+inline constexpr int kCaptureButton = 351;
+inline constexpr int kCaptureTitle = 352;
+inline constexpr int kCaptureFile = 353;
+inline constexpr int kCaptureBrowse = 354;
+inline constexpr int kCaptureCheckFile = 355;
+inline constexpr int kCaptureDevice = 356;
+inline constexpr int kCaptureChannel = 357;
+inline constexpr int kCaptureSeconds = 358;
+inline constexpr int kCaptureListen = 359;
+inline constexpr int kCaptureListening = 360;
+inline constexpr int kCapturePortNotOpened = 361;
+inline constexpr int kCaptureSeen = 362;
+inline constexpr int kCaptureNeverSeen = 363;
+inline constexpr int kCaptureAllChannels = 364;
+inline constexpr int kCaptureVerdict = 365;
+inline constexpr int kCapturePortSettings = 366;
+inline constexpr int kCapturePortError = 367;
+inline constexpr int kReportRulesLeftOut = 368;
+inline constexpr int kMapLegend = 369;
 
 // Image and update.
 inline constexpr int kImageSourceMalformed = 400;

@@ -8,6 +8,7 @@
 #include "nmea/RuleMessages.h"
 #include "nmea/RuleValidation.h"
 #include "nmea/SerialChannels.h"
+#include "nmea/TFDataAreaPanel.h"
 #include "nmea/UnsavedRows.h"
 #include "widgets/GridView.h"
 #include "widgets/HeadingPanel.h"
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QSplitter>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -73,6 +75,9 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(UiContext& context, QWidget* pa
     buttons->addWidget(Btn_InsRow);
     buttons->addWidget(Btn_CopyRow);
     buttons->addWidget(Btn_PasteRow);
+    buildDataArea();
+    buttons->addWidget(Btn_Export);
+    buttons->addWidget(Btn_Capture);
     buttons->addStretch(1);
     buttons->addWidget(Btn_OK);
     buttons->addWidget(Btn_Cancel);
@@ -81,7 +86,12 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(UiContext& context, QWidget* pa
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(10, 8, 10, 10);
-    body->addWidget(ASG, 1);
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(ASG);
+    split->addWidget(P_DataArea);
+    split->setStretchFactor(0, 1);
+    split->setCollapsible(0, false);
+    body->addWidget(split, 1);
     body->addWidget(P_Button);
 
     auto* layout = new QVBoxLayout(this);
@@ -149,6 +159,7 @@ void TFNMEA_0183_Set_Access2::Set_Lang()
     Btn_InsRow->setToolTip(plainToolTip(qs(texts[1011])));
     Btn_CopyRow->setToolTip(plainToolTip(qs(texts[1012])));
     Btn_PasteRow->setToolTip(plainToolTip(qs(texts[1013])));
+    setDataAreaTexts();
     GridModel& grid = ASG->grid();
     for (int column = 0; column < RuleColumn::Count; ++column) {
         const auto at = static_cast<std::size_t>(column);
@@ -170,6 +181,7 @@ void TFNMEA_0183_Set_Access2::loadRules()
     const AppState& state = context_.state;
     GridModel& grid = ASG->grid();
     Reset_Rule_Grid(grid);
+    capture_.reset();
     Enable_Serial = birch::Enable_Serial(state.ParGenFile);
     serialChannels_ = birch::SerialChannel_SL(Enable_Serial);
     const RuleFileLoad load = loadRuleFile(state.NmeaAccessFile, catalog(), serialChannels_);
@@ -202,7 +214,7 @@ void TFNMEA_0183_Set_Access2::onOk()
         context_.prompter.error(this, qs(failureText(context_.state.TextTable, *failure)));
         return;
     }
-    if (!confirmRowsNotSaved(rules))
+    if (!confirmRowsNotSaved(rules) || !confirmOverlaps(rules))
         return;
     const auto& file = context_.state.NmeaAccessFile;
     const RuleFileSave save = saveRuleFile(file, rules, context_.fileWriter, keepDamagedFile_);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "nmea/CaptureStats.h"
 #include "nmea/Rule.h"
 #include "widgets/LanguageAware.h"
 #include "widgets/RowButtons.h"
@@ -7,6 +8,7 @@
 
 #include <QDialog>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,9 @@ namespace birch {
 class Catalog;
 class GridView;
 class HeadingPanel;
+class RowMarkDelegate;
+class TFCaptureCheck;
+class TFDataAreaPanel;
 
 // Step 3, "NMEA 0183 Access": the table of up to 100 sentence rules of the active project.
 // Every showing starts from the rule file on disk; OK validates and writes it.
@@ -35,6 +40,10 @@ public:
     bool Do_Copy() const { return rowButtons_.copied(); }
     // The serial channels offered at the last showing.
     const std::vector<std::string>& SerialChannel_SL() const { return serialChannels_; }
+    // The data-area map under the table, the capture check window and the capture verdicts.
+    TFDataAreaPanel& dataArea() { return *P_DataArea; }
+    TFCaptureCheck& captureCheck() { return *captureCheck_; }
+    const RowMarkDelegate& captureVerdicts() const { return *verdictMarks_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -51,6 +60,14 @@ private:
     void onDeleteRow();
     void onInsertRow();
     void onPasteRow();
+    // The map and the capture verdicts follow every change of the table.
+    void buildDataArea();
+    void setDataAreaTexts();
+    void followTable();
+    // Enabled rules sharing bytes: true when there are none or the user saves anyway.
+    bool confirmOverlaps(const RuleTable& rules);
+    void onExport();
+    void onCaptureCheck();
 
     UiContext& context_;
     HeadingPanel* P_Title;
@@ -67,6 +84,14 @@ private:
     std::vector<std::string> serialChannels_;
     // The rule file on disk could not be used: keep it before OK replaces it.
     bool keepDamagedFile_ = false;
+    QPushButton* Btn_Export = nullptr;
+    QPushButton* Btn_Capture = nullptr;
+    TFDataAreaPanel* P_DataArea = nullptr;
+    TFCaptureCheck* captureCheck_ = nullptr;
+    RowMarkDelegate* verdictMarks_ = nullptr;
+    // The last capture checked during this showing and the channel it was checked for.
+    std::optional<CaptureStats> capture_;
+    std::optional<std::string> captureChannel_;
 };
 
 } // namespace birch

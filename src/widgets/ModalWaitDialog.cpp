@@ -15,7 +15,7 @@ namespace birch {
 
 ModalWaitDialog::ModalWaitDialog(QWidget* parent, const QString& text, const QString& cancelCaption)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), text_(plainLabel(new QLabel(this))),
-      cancel_(new QPushButton(cancelCaption, this))
+      cancel_(new QPushButton(cancelCaption, this)), progress_(new QProgressBar(this))
 {
     setObjectName(QStringLiteral("ModalWaitDialog"));
     if (parent != nullptr)
@@ -28,15 +28,14 @@ ModalWaitDialog::ModalWaitDialog(QWidget* parent, const QString& text, const QSt
         cancelled_ = true;
         cancel_->setEnabled(false);
     });
-    auto* progress = new QProgressBar(this);
-    progress->setRange(0, 0); // no end known: a moving bar
-    progress->setTextVisible(false);
+    progress_->setRange(0, 0); // no end known: a moving bar
+    progress_->setTextVisible(false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cancel_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
-    layout->addWidget(progress);
+    layout->addWidget(progress_);
     layout->addLayout(buttons);
     setMinimumWidth(360);
     setWindowModality(Qt::ApplicationModal);
@@ -46,6 +45,12 @@ ModalWaitDialog::ModalWaitDialog(QWidget* parent, const QString& text, const QSt
 ModalWaitDialog::~ModalWaitDialog()
 {
     hide();
+}
+
+void ModalWaitDialog::setProgress(int done, int total)
+{
+    progress_->setRange(0, total);
+    progress_->setValue(done);
 }
 
 void ModalWaitDialog::processEventsFor(std::chrono::milliseconds duration)

@@ -7,6 +7,7 @@
 class QCloseEvent;
 class QLabel;
 class QPushButton;
+class QProgressBar;
 
 namespace birch {
 
@@ -20,6 +21,9 @@ class ModalWaitDialog : public QDialog {
 public:
     ModalWaitDialog(QWidget* parent, const QString& text, const QString& cancelCaption);
     ~ModalWaitDialog() override;
+
+    // Shows how far a wait of known length has come; until called the bar just moves.
+    void setProgress(int done, int total);
 
     // Runs a plain event loop for `duration`.
     static void processEventsFor(std::chrono::milliseconds duration);
@@ -36,6 +40,7 @@ private:
     QLabel* text_;
     QPushButton* cancel_;
     bool cancelled_ = false;
+    QProgressBar* progress_;
 };
 
 } // namespace birch

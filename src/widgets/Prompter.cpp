@@ -98,4 +98,13 @@ std::optional<QString> QtPrompter::saveFileName(QWidget* parent, const QString& 
     return name;
 }
 
+std::optional<QString> QtPrompter::openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                                const QString& filter)
+{
+    const QString name = QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
 } // namespace birch

@@ -27,6 +27,9 @@ public:
     // question, so the dialog must not.
     virtual std::optional<QString> saveFileName(QWidget* parent, const QString& caption, const QString& folder,
                                                 const QString& filter) = 0;
+    // An open-file dialog for an existing file; nothing when the user cancels.
+    virtual std::optional<QString> openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                                const QString& filter) = 0;
 
     // A message with an OK button.
     void tell(QWidget* parent, Kind kind, const QString& text) { message(parent, kind, text, Buttons::Ok, Answer::Ok); }
@@ -60,6 +63,8 @@ public:
 
     Answer message(QWidget* parent, Kind kind, const QString& text, Buttons buttons, Answer defaultAnswer) override;
     std::optional<QString> saveFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                        const QString& filter) override;
+    std::optional<QString> openFileName(QWidget* parent, const QString& caption, const QString& folder,
                                         const QString& filter) override;
 
 private:

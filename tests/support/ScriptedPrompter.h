@@ -30,6 +30,8 @@ public:
         fileAnswers_.push_back({name.has_value(), name.value_or(QString())});
     }
 
+    void answerOpenFile(std::optional<QString> name) { answerSaveFile(std::move(name)); }
+
     Answer message(QWidget*, Kind kind, const QString& text, Buttons buttons, Answer defaultAnswer) override
     {
         prompts.push_back({kind, text, buttons, defaultAnswer});
@@ -65,6 +67,13 @@ public:
         if (!a.chosen)
             return std::nullopt;
         return a.name;
+    }
+
+    // Open-file dialogs take their answers from the same queue as save-file dialogs.
+    std::optional<QString> openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                        const QString& filter) override
+    {
+        return saveFileName(parent, caption, folder, filter);
     }
 
     // Scripted answers not used by the code under test are failures too.

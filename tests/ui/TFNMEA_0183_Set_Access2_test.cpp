@@ -386,10 +386,13 @@ private Q_SLOTS:
             choose(w, 4, RuleColumn::Sentence, QStringLiteral("MTW"));
             choose(w, 4, RuleColumn::PostOpe, QStringLiteral("None"));
             f.prompter.answer(Prompter::Answer::Yes);
+            // Row 4's automatic position (8..11) now covers row 5's byte 9: saved anyway.
+            f.prompter.answer(Prompter::Answer::Yes);
             click(w, "Btn_OK");
         });
         QCOMPARE(filled, int(QDialog::Accepted));
-        QCOMPARE(f.prompter.prompts.size(), 2);
+        QCOMPARE(f.prompter.prompts.size(), 3);
+        QVERIFY(f.prompter.prompts[2].text.contains(QStringLiteral("Rows 4 and 5: bytes 9")));
         QCOMPARE(f.prompter.prompts[0].kind, Prompter::Kind::Question);
         QCOMPARE(f.prompter.prompts[0].buttons, Prompter::Buttons::YesNo);
         QCOMPARE(f.prompter.prompts[0].text, question);

@@ -84,7 +84,8 @@ int main(int argc, char* argv[])
     mainServices.newerVersionAvailable = [&versionChecker] { return versionChecker.Check_Version(); };
     birch::TFWindows windows(
         context, birch::WindowServices{mainServices, {*echoTransport, echoClock}, comPorts, birch::localToday()},
-        birch::StartFolders{workspace.folder, birch::shippedLanguageFolder(programFolder)});
+        birch::StartFolders{workspace.folder, birch::shippedLanguageFolder(programFolder)},
+        birch::StepWindowCreation::AfterFirstPaint);
 
     windows.mainWindow().show();
     return application.exec();

@@ -42,8 +42,9 @@ void showOnce(QDialog& window)
     QApplication::processEvents();
 }
 
-// What start-up builds before the main window can paint: the thirteen windows in their order,
-// then the main window shown.
+// All that start-up builds, in a process whose fonts and style are already loaded: the thirteen
+// windows in their order and the main window shown (the program paints the main window before it
+// creates the twelve others).
 void BM_Start_Windows_And_Show_Main(benchmark::State& state)
 {
     birch::test::UiFixture f;

@@ -41,7 +41,7 @@ struct WindowServices {
 enum class StepWindowCreation {
     Now,
     // Once the main window has painted for the first time: the start of a run shows its window
-    // without waiting for eleven dialogs no one sees yet. The program entry uses this.
+    // without waiting for twelve windows no one sees yet. The program entry uses this.
     AfterFirstPaint,
 };
 

@@ -4,7 +4,7 @@ BUILD_DIR := build
 WERROR ?= $(if $(CI),ON,OFF)
 JOBS ?= 2
 
-.PHONY: run test build deps clean format format-check configure package
+.PHONY: run test build deps clean format format-check configure package bench
 
 run: build
 	./$(BUILD_DIR)/bin/birchcfg
@@ -25,6 +25,13 @@ package: deps
 
 deps:
 	bash scripts/install-deps.sh
+
+# Start-up against a bare Qt window, the CLI against cat, and the Google Benchmarks; not part of
+# `make test`, whose figures would depend on the machine's load.
+bench: configure
+	bash scripts/install-deps.sh --bench
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+	bash bench/run $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) build-debug build-package

@@ -20,8 +20,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${BIRCH_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${BIRCH_HOME_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its platform plugin at run time, so no linked library names it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt loads its platform plugin, and the version check libcurl, at run time, so no linked library
+# names them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcurl4")
 # Qt's own dialogs in the chosen language; the system ping when no ICMP socket may be opened.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, iputils-ping")
 

@@ -2,7 +2,8 @@
 # Installs the Debian packages the configurator needs to build, test, package and run: dpkg-dev
 # and file let `make package` work out the package's dependencies; Qt's translations, the desktop
 # file and AppStream validators are there for the tests.
-# Only missing packages are installed; the package lists are refreshed only then.
+# With --bench it adds what `make bench` needs beyond that: Xvfb, the display the start-up is
+# measured on. Only missing packages are installed; the package lists are refreshed only then.
 set -euo pipefail
 
 packages=(
@@ -13,7 +14,11 @@ packages=(
   clang-format iputils-ping socat
   dpkg-dev file
   qt6-translations-l10n desktop-file-utils appstream
+  libx11-dev
 )
+if [ "${1:-}" = --bench ]; then
+  packages+=(xvfb)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -13,14 +13,57 @@
 #include "profiles/TFProfinetFileName.h"
 #include "profiles/TFTopicTemplate.h"
 
+#include <QEvent>
+#include <QMetaObject>
+#include <QObject>
+
+#include <functional>
+
 namespace birch {
 
-TFWindows::TFWindows(UiContext& context, WindowServices services, const StartFolders& folders)
-{
-    FMosaicFirmWare = std::make_unique<TFMosaicFirmWare>(context, services.main);
-    TFMosaicFirmWare* main = FMosaicFirmWare.get();
-    main->FormCreate(folders);
+namespace {
 
+// Calls `then` once, after the watched widget's first paint has been handled: queued, so that the
+// paint reaches the screen first.
+class FirstPaintWatch final : public QObject {
+public:
+    explicit FirstPaintWatch(std::function<void()> then) : then_(std::move(then)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !queued_) {
+            queued_ = true;
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(this, then_, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> then_;
+    bool queued_ = false;
+};
+
+} // namespace
+
+TFWindows::TFWindows(UiContext& context, WindowServices services, const StartFolders& folders, StepWindowCreation when)
+    : context_(context), services_(std::move(services))
+{
+    FMosaicFirmWare = std::make_unique<TFMosaicFirmWare>(context_, services_.main);
+    FMosaicFirmWare->FormCreate(folders);
+    if (when == StepWindowCreation::Now) {
+        createStepWindows();
+        return;
+    }
+    firstPaintWatch_ = std::make_unique<FirstPaintWatch>([this] { createStepWindows(); });
+    FMosaicFirmWare->installEventFilter(firstPaintWatch_.get());
+}
+
+void TFWindows::createStepWindows()
+{
+    UiContext& context = context_;
+    WindowServices& services = services_;
+    TFMosaicFirmWare* main = FMosaicFirmWare.get();
     FNew_Project = std::make_unique<TFNew_Project>(context, main);
     FOpenConf = std::make_unique<TFOpenConf>(context, main);
     FSoftOptions = std::make_unique<TFSoftOptions>(

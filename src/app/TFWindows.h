@@ -11,6 +11,7 @@
 #include <vector>
 
 class QDialog;
+class QObject;
 
 namespace birch {
 
@@ -36,17 +37,35 @@ struct WindowServices {
     CalendarDate startDate;
 };
 
+// When the twelve windows after the main one are created.
+enum class StepWindowCreation {
+    Now,
+    // Once the main window has painted for the first time: the start of a run shows its window
+    // without waiting for twelve windows no one sees yet. The program entry uses this.
+    AfterFirstPaint,
+};
+
 // Every window of a run, created once in the product's order, the main window first (its
 // start-up loads the texts every later window reads), and kept until the run ends. The windows
 // with texts follow a language change in that same order.
 class TFWindows {
 public:
-    TFWindows(UiContext& context, WindowServices services, const StartFolders& folders);
+    TFWindows(UiContext& context, WindowServices services, const StartFolders& folders,
+              StepWindowCreation when = StepWindowCreation::Now);
     ~TFWindows();
 
     TFMosaicFirmWare& mainWindow() { return *FMosaicFirmWare; }
+    // True once the twelve windows after the main one exist.
+    bool stepWindowsCreated() const { return FNew_Project != nullptr; }
 
 private:
+    void createStepWindows();
+
+    UiContext& context_;
+    WindowServices services_;
+    // Watches the main window for its first paint while the other windows wait for it.
+    std::unique_ptr<QObject> firstPaintWatch_;
+
     // In creation order: members are destroyed in reverse, so the main window, parent of all the
     // others, goes last.
     std::unique_ptr<TFMosaicFirmWare> FMosaicFirmWare;

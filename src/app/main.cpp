@@ -7,7 +7,6 @@
 #include "options/VersionCheck.h"
 #include "platform/ChildReaper.h"
 #include "platform/ComPortLister.h"
-#include "platform/CurlGlobal.h"
 #include "platform/CurlHttpClient.h"
 #include "platform/EchoTransport.h"
 #include "platform/ExecutableDir.h"
@@ -61,8 +60,6 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    // Before any thread can make a request.
-    const birch::CurlGlobal curlGlobal;
     QApplication application(argc, argv);
 
     birch::AppState state;
@@ -87,7 +84,8 @@ int main(int argc, char* argv[])
     mainServices.newerVersionAvailable = [&versionChecker] { return versionChecker.Check_Version(); };
     birch::TFWindows windows(
         context, birch::WindowServices{mainServices, {*echoTransport, echoClock}, comPorts, birch::localToday()},
-        birch::StartFolders{workspace.folder, birch::shippedLanguageFolder(programFolder)});
+        birch::StartFolders{workspace.folder, birch::shippedLanguageFolder(programFolder)},
+        birch::StepWindowCreation::AfterFirstPaint);
 
     windows.mainWindow().show();
     return application.exec();

@@ -1,8 +1,7 @@
 #include "platform/CurlHttpClient.h"
 
+#include "platform/CurlLibrary.h"
 #include "platform/LoopbackGuard.h"
-
-#include <curl/curl.h>
 
 #include <memory>
 #include <optional>
@@ -12,29 +11,34 @@ namespace birch {
 
 namespace {
 
+// Each frees its object through the loaded library.
 struct EasyDeleter {
-    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+    const CurlFunctions* curl;
+    void operator()(CURL* handle) const { curl->easy_cleanup(handle); }
 };
 struct SlistDeleter {
-    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+    const CurlFunctions* curl;
+    void operator()(curl_slist* list) const { curl->slist_free_all(list); }
 };
 struct UrlDeleter {
-    void operator()(CURLU* url) const { curl_url_cleanup(url); }
+    const CurlFunctions* curl;
+    void operator()(CURLU* url) const { curl->url_cleanup(url); }
 };
 struct CurlText {
-    void operator()(char* text) const { curl_free(text); }
+    const CurlFunctions* curl;
+    void operator()(char* text) const { curl->free(text); }
 };
 
 // The host part of `url`, or nothing when the address cannot be read.
-std::optional<std::string> hostOf(const std::string& url)
+std::optional<std::string> hostOf(const CurlFunctions& curl, const std::string& url)
 {
-    std::unique_ptr<CURLU, UrlDeleter> parsed(curl_url());
-    if (!parsed || curl_url_set(parsed.get(), CURLUPART_URL, url.c_str(), 0) != CURLUE_OK)
+    std::unique_ptr<CURLU, UrlDeleter> parsed(curl.url(), UrlDeleter{&curl});
+    if (!parsed || curl.url_set(parsed.get(), CURLUPART_URL, url.c_str(), 0) != CURLUE_OK)
         return std::nullopt;
     char* raw = nullptr;
-    if (curl_url_get(parsed.get(), CURLUPART_HOST, &raw, 0) != CURLUE_OK)
+    if (curl.url_get(parsed.get(), CURLUPART_HOST, &raw, 0) != CURLUE_OK)
         return std::nullopt;
-    std::unique_ptr<char, CurlText> host(raw);
+    std::unique_ptr<char, CurlText> host(raw, CurlText{&curl});
     return std::string(host.get());
 }
 
@@ -57,9 +61,9 @@ std::size_t collectBody(char* data, std::size_t size, std::size_t count, void* u
     return bytes;
 }
 
-template <typename Value> bool option(CURL* curl, CURLoption which, Value value)
+template <typename Value> bool option(const CurlFunctions& functions, CURL* curl, CURLoption which, Value value)
 {
-    return curl_easy_setopt(curl, which, value) == CURLE_OK;
+    return functions.easy_setopt(curl, which, value) == CURLE_OK;
 }
 
 HttpReply failure(std::string reason)
@@ -73,21 +77,25 @@ HttpReply failure(std::string reason)
 
 HttpReply CurlHttpClient::get(const HttpRequest& request) const
 {
-    const auto host = hostOf(request.url);
+    std::string unavailable;
+    const CurlFunctions* functions = curlFunctions(unavailable);
+    if (functions == nullptr)
+        return failure(unavailable);
+    const auto host = hostOf(*functions, request.url);
     if (!host)
         return failure("the address cannot be read: " + request.url);
     if (!targetAllowed(*host))
         return failure("refused: only 127.0.0.0/8 may be contacted while BIRCH_LOOPBACK_ONLY is set");
 
-    std::unique_ptr<CURL, EasyDeleter> handle(curl_easy_init());
+    std::unique_ptr<CURL, EasyDeleter> handle(functions->easy_init(), EasyDeleter{functions});
     if (!handle)
         return failure("libcurl could not create a request");
     CURL* curl = handle.get();
 
-    std::unique_ptr<curl_slist, SlistDeleter> headers;
+    std::unique_ptr<curl_slist, SlistDeleter> headers(nullptr, SlistDeleter{functions});
     if (!request.accept.empty()) {
         const std::string line = "Accept: " + request.accept;
-        headers.reset(curl_slist_append(nullptr, line.c_str()));
+        headers.reset(functions->slist_append(nullptr, line.c_str()));
         if (!headers)
             return failure("out of memory");
     }
@@ -96,34 +104,34 @@ HttpReply CurlHttpClient::get(const HttpRequest& request) const
     char errorText[CURL_ERROR_SIZE] = {};
 
     // Every option matters for safety: a request whose options cannot all be set is not sent.
-    bool set = option(curl, CURLOPT_URL, request.url.c_str());
-    set = set && option(curl, CURLOPT_NOSIGNAL, 1L);
-    set = set && option(curl, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
-    set = set && option(curl, CURLOPT_HTTPGET, 1L);
-    set = set && option(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits_.connectTimeout.count()));
-    set = set && option(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(limits_.totalTimeout.count()));
-    set = set && option(curl, CURLOPT_FOLLOWLOCATION, 0L);
+    bool set = option(*functions, curl, CURLOPT_URL, request.url.c_str());
+    set = set && option(*functions, curl, CURLOPT_NOSIGNAL, 1L);
+    set = set && option(*functions, curl, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
+    set = set && option(*functions, curl, CURLOPT_HTTPGET, 1L);
+    set = set && option(*functions, curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits_.connectTimeout.count()));
+    set = set && option(*functions, curl, CURLOPT_TIMEOUT_MS, static_cast<long>(limits_.totalTimeout.count()));
+    set = set && option(*functions, curl, CURLOPT_FOLLOWLOCATION, 0L);
     // An empty proxy switches proxies off, also those named by the environment.
-    set = set && option(curl, CURLOPT_PROXY, "");
-    set = set && option(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-    set = set && option(curl, CURLOPT_NETRC, static_cast<long>(CURL_NETRC_IGNORED));
-    set = set && option(curl, CURLOPT_HTTPHEADER, headers.get());
+    set = set && option(*functions, curl, CURLOPT_PROXY, "");
+    set = set && option(*functions, curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    set = set && option(*functions, curl, CURLOPT_NETRC, static_cast<long>(CURL_NETRC_IGNORED));
+    set = set && option(*functions, curl, CURLOPT_HTTPHEADER, headers.get());
     if (!request.userAgent.empty())
-        set = set && option(curl, CURLOPT_USERAGENT, request.userAgent.c_str());
-    set = set && option(curl, CURLOPT_WRITEFUNCTION, &collectBody);
-    set = set && option(curl, CURLOPT_WRITEDATA, static_cast<void*>(&sink));
-    set = set && option(curl, CURLOPT_ERRORBUFFER, static_cast<char*>(errorText));
+        set = set && option(*functions, curl, CURLOPT_USERAGENT, request.userAgent.c_str());
+    set = set && option(*functions, curl, CURLOPT_WRITEFUNCTION, &collectBody);
+    set = set && option(*functions, curl, CURLOPT_WRITEDATA, static_cast<void*>(&sink));
+    set = set && option(*functions, curl, CURLOPT_ERRORBUFFER, static_cast<char*>(errorText));
     if (!set)
         return failure("libcurl does not accept the request's options");
 
-    const CURLcode result = curl_easy_perform(curl);
+    const CURLcode result = functions->easy_perform(curl);
     if (sink.tooLarge)
         return failure("the reply is larger than " + std::to_string(limits_.maxBodySize) + " bytes");
     if (result != CURLE_OK)
-        return failure(errorText[0] != '\0' ? std::string(errorText) : std::string(curl_easy_strerror(result)));
+        return failure(errorText[0] != '\0' ? std::string(errorText) : std::string(functions->easy_strerror(result)));
 
     long status = 0;
-    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+    functions->easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
     if (status != 200)
         return failure("HTTP status " + std::to_string(status));
 

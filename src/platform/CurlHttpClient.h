@@ -16,8 +16,8 @@ struct HttpLimits {
 
 // HTTP/1.0 GET over libcurl: a fresh handle per request, no signals, no redirects, no proxy
 // (also not from http_proxy and friends), http and https only, status 200 required. While
-// BIRCH_LOOPBACK_ONLY is set, only hosts on 127.0.0.0/8 are contacted.
-// `curl_global_init` must have run before the first request (see CurlGlobal).
+// BIRCH_LOOPBACK_ONLY is set, only hosts on 127.0.0.0/8 are contacted. libcurl is loaded by the
+// first request (CurlLibrary); when it cannot be, every request fails with the reason.
 class CurlHttpClient final : public HttpClient {
 public:
     explicit CurlHttpClient(HttpLimits limits = {}) : limits_(limits) {}

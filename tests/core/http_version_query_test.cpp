@@ -1,7 +1,6 @@
 #include "core/BuildConstants.h"
 #include "options/MakerAddresses.h"
 #include "options/VersionCheck.h"
-#include "platform/CurlGlobal.h"
 #include "platform/CurlHttpClient.h"
 
 #include "LocalHttpServer.h"
@@ -17,8 +16,6 @@ namespace {
 
 using test::LocalHttpServer;
 using namespace std::chrono_literals;
-
-const CurlGlobal curlGlobal;
 
 // Short limits so that a silent server fails the request quickly.
 HttpLimits shortLimits()

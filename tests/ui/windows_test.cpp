@@ -1,3 +1,4 @@
+#include "app/TFNew_Project.h"
 #include "app/TFWindows.h"
 #include "lang/Language.h"
 #include "platform/ChildReaper.h"
@@ -8,6 +9,7 @@
 #include "UiFixture.h"
 
 #include <QDialog>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 
@@ -29,12 +31,28 @@ private:
     FakeComPortLister comPorts;
     std::unique_ptr<TFWindows> windows;
 
-    void create()
+    void create(StepWindowCreation when = StepWindowCreation::Now)
     {
         MainWindowServices mainServices(*launcher);
         windows = std::make_unique<TFWindows>(
             fixture->context, WindowServices{mainServices, {echoTransport, echoClock}, comPorts, {2026, 3, 5}},
-            StartFolders{fixture->dir.path(), {}});
+            StartFolders{fixture->dir.path(), {}}, when);
+    }
+
+    static QStringList productOrder()
+    {
+        return {QStringLiteral("TFNew_Project"),
+                QStringLiteral("TFOpenConf"),
+                QStringLiteral("TFSoftOptions"),
+                QStringLiteral("TFAbout"),
+                QStringLiteral("TFParGen"),
+                QStringLiteral("TFNMEA_0183_Set_Access"),
+                QStringLiteral("TFProfinetFileName"),
+                QStringLiteral("TFBoot"),
+                QStringLiteral("TFNMEA_0183_Set_Access2"),
+                QStringLiteral("TFMQTT_Set_Topic"),
+                QStringLiteral("TFTopicTemplate"),
+                QStringLiteral("TFEtherCATSlave")};
     }
 
     // The windows made after the main window, in the order they were made: each is created as
@@ -68,13 +86,31 @@ private Q_SLOTS:
     {
         create();
         QCOMPARE(windows->mainWindow().objectName(), QStringLiteral("TFMosaicFirmWare"));
-        QCOMPARE(createdAfterMainWindow(),
-                 (QStringList{QStringLiteral("TFNew_Project"), QStringLiteral("TFOpenConf"),
-                              QStringLiteral("TFSoftOptions"), QStringLiteral("TFAbout"), QStringLiteral("TFParGen"),
-                              QStringLiteral("TFNMEA_0183_Set_Access"), QStringLiteral("TFProfinetFileName"),
-                              QStringLiteral("TFBoot"), QStringLiteral("TFNMEA_0183_Set_Access2"),
-                              QStringLiteral("TFMQTT_Set_Topic"), QStringLiteral("TFTopicTemplate"),
-                              QStringLiteral("TFEtherCATSlave")}));
+        QCOMPARE(createdAfterMainWindow(), productOrder());
+    }
+
+    // As the program starts: the main window paints before the others exist, then they come in
+    // the same order, reachable from its steps and following a language change.
+    void windowsAfterTheFirstPaintComeInTheProductsOrder()
+    {
+        create(StepWindowCreation::AfterFirstPaint);
+        QVERIFY(createdAfterMainWindow().isEmpty());
+        QVERIFY(!windows->stepWindowsCreated());
+        TFMosaicFirmWare& main = windows->mainWindow();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QTRY_VERIFY(windows->stepWindowsCreated());
+        QCOMPARE(createdAfterMainWindow(), productOrder());
+        QCOMPARE(main.languageAwareWindows().size(), std::size_t{11});
+        QVERIFY(main.languageAwareWindows().front() == main.findChild<TFNew_Project*>());
+
+        QString opened;
+        fixture->runner.then([&opened](QDialog& dialog) {
+            opened = dialog.objectName();
+            dialog.reject();
+        });
+        QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("Btn_Info")), Qt::LeftButton);
+        QCOMPARE(opened, QStringLiteral("TFAbout"));
     }
 
     // Every window but the About box follows a language change, in creation order.

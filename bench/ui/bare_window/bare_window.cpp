@@ -1,0 +1,14 @@
+// The floor for start-up measurements: a Qt Widgets program that shows one empty window of the
+// main window's size and does nothing else.
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Bare window"));
+    window.resize(694, 500);
+    window.show();
+    return application.exec();
+}

@@ -9,6 +9,7 @@
 #include "widgets/ModalWaitDialog.h"
 #include "widgets/PlainText.h"
 #include "widgets/QtText.h"
+#include "widgets/WindowSize.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,7 +57,6 @@ TFBoot::TFBoot(UiContext& context, EchoService echo, const ComPortLister& comPor
     P_IP_Address->hide();
     P_Serial->hide();
     P_Options->hide();
-    setFixedWidth(kClientWidth);
     Set_Lang();
 }
 
@@ -198,12 +198,10 @@ void TFBoot::FormShow()
     P_Options->hide();
 
     AppState& state = context_.state;
-    int height = P_Title->sizeHint().height() + P_Button->sizeHint().height();
     if (Form_Type == 0 || Form_Type == 1) {
         QFrame* first = Form_Type == 1 ? P_IP_Address : P_Serial;
         first->show();
         P_Options->show();
-        height += first->sizeHint().height() + P_Options->sizeHint().height();
 
         if (Form_Type == 1 && !state.LastIpAddress.empty()) {
             const IpAddressParts address = Valid_IP_Address(state.LastIpAddress);
@@ -227,7 +225,8 @@ void TFBoot::FormShow()
             update_ComPort();
         order.front()->setFocus(Qt::TabFocusReason);
     }
-    setFixedSize(kClientWidth, height);
+    // The panels shown, each as tall as it needs; as wide as the product's design or its texts.
+    fixSizeToContents(*this, QSize(kClientWidth, 0));
 }
 
 bool TFBoot::eventFilter(QObject* watched, QEvent* event)

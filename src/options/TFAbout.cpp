@@ -8,6 +8,7 @@
 #include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 #include "widgets/Resources.h"
+#include "widgets/WindowSize.h"
 
 #include <QFont>
 #include <QGridLayout>
@@ -90,7 +91,8 @@ TFAbout::TFAbout(UiContext& context, QWidget* parent)
     layout->addWidget(Label4, 5, 1, 1, 2, Qt::AlignRight | Qt::AlignBottom);
     layout->setColumnStretch(2, 1);
 
-    setFixedSize(425, 148);
+    // The box's size at the default font; a larger font makes it larger.
+    fixSizeToContents(*this, QSize(425, 148));
     // Enter on the address opens it and leaves the box open; only OK (or Escape) closes it.
     noDefaultButton(*this);
 

@@ -2,6 +2,7 @@
 
 #include "widgets/CollapsibleGroup.h"
 
+#include <QEvent>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -18,6 +19,7 @@ CollapsibleGroupStack::CollapsibleGroupStack(QWidget* parent) : QScrollArea(pare
     layout_->addStretch(1);
     setWidget(content);
     setWidgetResizable(true);
+    content->installEventFilter(this);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
     verticalScrollBar()->setSingleStep(28);
@@ -63,6 +65,32 @@ void CollapsibleGroupStack::scrollLines(int lines)
     const auto action = lines < 0 ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd;
     for (int i = 0; i < std::abs(lines); ++i)
         verticalScrollBar()->triggerAction(action);
+}
+
+// The content's width, the scroll bar's and the frame's; the height is the scroll area's own.
+QSize CollapsibleGroupStack::minimumSizeHint() const
+{
+    const int width = widget()->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    return {width, QScrollArea::minimumSizeHint().height()};
+}
+
+QSize CollapsibleGroupStack::sizeHint() const
+{
+    return QScrollArea::sizeHint().expandedTo(minimumSizeHint());
+}
+
+// A group that needs another width (a longer text, a row shown) makes the window around ask
+// again. The content's layout may settle during a resize as well as on a layout request.
+bool CollapsibleGroupStack::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == widget() && (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Resize)) {
+        const int width = widget()->minimumSizeHint().width();
+        if (width != contentWidth_) {
+            contentWidth_ = width;
+            updateGeometry();
+        }
+    }
+    return QScrollArea::eventFilter(watched, event);
 }
 
 } // namespace birch

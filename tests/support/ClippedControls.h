@@ -55,8 +55,7 @@ inline QStringList clippedTabs(const QTabBar& bar)
         if (!bar.isTabVisible(i))
             continue;
         const QRect tab = bar.tabRect(i);
-        if (!bar.rect().contains(tab) ||
-            bar.fontMetrics().horizontalAdvance(bar.tabText(i)) + space > tab.width())
+        if (!bar.rect().contains(tab) || bar.fontMetrics().horizontalAdvance(bar.tabText(i)) + space > tab.width())
             clipped << bar.tabText(i);
     }
     return clipped;

@@ -69,6 +69,8 @@ void TFMQTT_Set_Topic::buildTables()
     Reset_Mqtt_Subscribe_Grid(ACG_Sub->grid());
     setWidths(*ACG_Pub, kPubWidths);
     setWidths(*ACG_Sub, kSubWidths);
+    ACG_Pub->setStretchColumns({PubColumn::Topic, PubColumn::Mnemonic});
+    ACG_Sub->setStretchColumns({SubColumn::Topic, SubColumn::Mnemonic});
 
     const QString value = qs(kTopicKeywords.front().keyword);
     ACG_Pub->setDropDown(PubColumn::QoS, [](int, int) { return kQoS; });

@@ -246,4 +246,37 @@ bool GridView::jumpFromEditor(QWidget* editor)
     return true;
 }
 
+void GridView::setStretchColumns(std::vector<int> columns)
+{
+    stretchColumns_.clear();
+    for (const int column : columns)
+        stretchColumns_[column] = columnWidth(column);
+    fillWidth();
+}
+
+void GridView::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    fillWidth();
+}
+
+// Hands the room between the columns' total width and the viewport's to the shown stretch
+// columns, or takes it back from them down to their narrowest widths.
+void GridView::fillWidth()
+{
+    std::vector<int> shown;
+    for (const auto& [column, narrowest] : stretchColumns_)
+        if (!isColumnHidden(column))
+            shown.push_back(column);
+    const int room = viewport()->width() - horizontalHeader()->length();
+    if (shown.empty() || room == 0)
+        return;
+    const int count = static_cast<int>(shown.size());
+    for (int i = 0; i < count; ++i) {
+        const int column = shown[static_cast<std::size_t>(i)];
+        const int share = room / count + (i == 0 ? room % count : 0);
+        setColumnWidth(column, std::max(stretchColumns_[column], columnWidth(column) + share));
+    }
+}
+
 } // namespace birch

@@ -87,7 +87,8 @@ private:
         TFMosaicFirmWare& main = windows.mainWindow();
         showAndSettle(main);
         QStringList clipped = clippedControls(main);
-        for (QDialog* dialog : main.findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+        // The step windows, and the windows they open themselves (the capture check).
+        for (QDialog* dialog : main.findChildren<QDialog*>()) {
             showAndSettle(*dialog);
             clipped << clippedControls(*dialog);
             dialog->hide();

@@ -5,6 +5,7 @@
 #include "image/UpdateDescription.h"
 #include "image/UpdaterMessage.h"
 #include "lang/ExtraTextNumbers.h"
+#include "widgets/DropDownList.h"
 #include "widgets/HeadingPanel.h"
 #include "widgets/ModalWaitDialog.h"
 #include "widgets/PlainText.h"
@@ -93,6 +94,7 @@ void TFBoot::buildSerialPanel()
     CB_COM_Port = new QComboBox(P_Serial);
     CB_COM_Port->setObjectName(QStringLiteral("CB_COM_Port"));
     CB_COM_Port->setMinimumContentsLength(12);
+    limitDropDownRows(*CB_COM_Port);
     Btn_COM_List = new QToolButton(P_Serial);
     Btn_COM_List->setObjectName(QStringLiteral("Btn_COM_List"));
     Btn_COM_List->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
@@ -114,6 +116,7 @@ void TFBoot::buildOptionsPanel()
     L_Update_Option->setObjectName(QStringLiteral("L_Update_Option"));
     CB_Update_Options = new QComboBox(P_Options);
     CB_Update_Options->setObjectName(QStringLiteral("CB_Update_Options"));
+    limitDropDownRows(*CB_Update_Options);
     CB_Update_Option_Read_Back = new QCheckBox(P_Options);
     CB_Update_Option_Read_Back->setObjectName(QStringLiteral("CB_Update_Option_Read_Back"));
     auto* row = new QHBoxLayout;

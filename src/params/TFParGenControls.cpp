@@ -5,6 +5,7 @@
 #include "widgets/ByteAddressEdits.h"
 #include "widgets/CollapsibleGroup.h"
 #include "widgets/CollapsibleGroupStack.h"
+#include "widgets/DropDownList.h"
 #include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 
@@ -68,6 +69,7 @@ QComboBox* addList(CollapsibleGroup* group, const char* objectName, int row,
     auto* list = new QComboBox;
     list->setObjectName(name(objectName));
     list->setEditable(false);
+    limitDropDownRows(*list);
     for (const std::string_view item : items)
         list->addItem(qs(item));
     group->addControl(list, row, kControlColumn);

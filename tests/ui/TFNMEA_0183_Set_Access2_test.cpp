@@ -3,6 +3,7 @@
 
 #include "nmea/RuleGrid.h"
 #include "nmea/TFNMEA_0183_Set_Access2.h"
+#include "widgets/DropDownList.h"
 #include "widgets/GridView.h"
 #include "widgets/QtText.h"
 
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <functional>
@@ -247,6 +249,31 @@ private Q_SLOTS:
             QCOMPARE(w.size(), size);
             for (int column = 0; column < RuleColumn::Count; ++column)
                 QCOMPARE(w.table().columnWidth(column), widths[column]);
+            click(w, "Btn_Cancel");
+        });
+        QVERIFY(f.problems().isEmpty());
+    }
+
+    // The sentence list holds many more entries than a drop-down shows: it opens at most 20
+    // entries tall and scrolls.
+    void longDropDownScrollsInsteadOfFillingTheScreen()
+    {
+        birch::test::UiFixture f;
+        f.openProject("Harbour");
+        birch::test::writeFixture(f.state.NmeaAccessFile, kRuleFile);
+        Window w(f.context);
+        show(f, w, [&](Window& w) {
+            clickCell(w, 1, RuleColumn::Sentence);
+            auto* combo = qobject_cast<QComboBox*>(w.table().indexWidget(indexOf(w, 1, RuleColumn::Sentence)));
+            QVERIFY(combo != nullptr);
+            QVERIFY(combo->count() > birch::kDropDownRows);
+            QAbstractItemView* list = combo->view();
+            QTRY_VERIFY(list->isVisible());
+            const int rowHeight = list->sizeHintForRow(0);
+            QVERIFY(list->viewport()->height() <= birch::kDropDownRows * rowHeight);
+            QVERIFY(list->viewport()->height() >= (birch::kDropDownRows - 1) * rowHeight);
+            QVERIFY(list->verticalScrollBar()->maximum() > 0);
+            combo->hidePopup();
             click(w, "Btn_Cancel");
         });
         QVERIFY(f.problems().isEmpty());

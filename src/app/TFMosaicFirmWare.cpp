@@ -78,7 +78,6 @@ TFMosaicFirmWare::TFMosaicFirmWare(UiContext& context, MainWindowServices servic
       context_(context), services_(std::move(services))
 {
     setObjectName(QStringLiteral("TFMosaicFirmWare"));
-    Init_Resources();
     layOut();
     Timer_Update_.setInterval(kFirstCheckInterval);
     connect(&Timer_Update_, &QTimer::timeout, this, &TFMosaicFirmWare::Timer_UpdateTimer);
@@ -134,9 +133,9 @@ void TFMosaicFirmWare::layOut()
     Btn_Info = makeButton("Btn_Info");
     Btn_Opz = makeButton("Btn_Opz");
     Btn_Close = makeButton("Btn_Close");
-    Btn_Info->setIcon(QIcon(QStringLiteral(":/birch/info.png")));
-    Btn_Opz->setIcon(QIcon(QStringLiteral(":/birch/options.png")));
-    Btn_Close->setIcon(QIcon(QStringLiteral(":/birch/close.png")));
+    Btn_Info->setIcon(pictureIcon(QStringLiteral("info")));
+    Btn_Opz->setIcon(pictureIcon(QStringLiteral("options")));
+    Btn_Close->setIcon(pictureIcon(QStringLiteral("close")));
     for (QPushButton* picture : {Btn_Info, Btn_Opz, Btn_Close}) {
         picture->setFixedSize(kPictureButtonSize, kPictureButtonSize);
         picture->setIconSize(QSize(36, 36));

@@ -13,7 +13,6 @@
 #include <QFont>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace birch {
@@ -21,6 +20,7 @@ namespace birch {
 namespace {
 
 constexpr std::string_view kDocumentCode = "Birchdoc";
+constexpr QSize kLogoSize(84, 84);
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
 {
@@ -38,10 +38,9 @@ TFAbout::TFAbout(UiContext& context, QWidget* parent)
     setObjectName(QStringLiteral("TFAbout"));
     setWindowTitle(qs(AppTitle).trimmed());
 
-    Init_Resources();
     Image2 = new ClickableLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPixmap(QPixmap(QStringLiteral(":/birch/VelmoraLogo.png")));
+    Image2->setPixmap(pictureIcon(QStringLiteral("VelmoraLogo")).pixmap(kLogoSize, Image2->devicePixelRatioF()));
     Image2->setAlignment(Qt::AlignCenter);
     Image2->setToolTip(plainToolTip(qs(Web_Address_Caption(homePage_))));
 

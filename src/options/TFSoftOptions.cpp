@@ -38,6 +38,16 @@ constexpr int kFlagSize = 48;
 // The dialog's size at the default font; longer texts make it larger.
 constexpr QSize kDefaultSize(509, 373);
 
+// A flag at the slot's size in the screen's own pixels, so that a larger picture stays sharp on
+// a scaled screen.
+QPixmap flagPicture(const QPixmap& picture, qreal screenRatio)
+{
+    QPixmap fitted =
+        picture.scaled(QSize(kFlagSize, kFlagSize) * screenRatio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    fitted.setDevicePixelRatio(screenRatio);
+    return fitted;
+}
+
 template <typename Widget> Widget* named(Widget* widget, const QString& name)
 {
     widget->setObjectName(name);
@@ -274,9 +284,7 @@ void TFSoftOptions::Update_Lang_Page(int Num_Page)
                 if (picture.load(QString::fromStdString(file.string())))
                     break;
         }
-        I_L[i]->setPixmap(picture.isNull()
-                              ? QPixmap()
-                              : picture.scaled(kFlagSize, kFlagSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        I_L[i]->setPixmap(picture.isNull() ? QPixmap() : flagPicture(picture, I_L[i]->devicePixelRatioF()));
         I_L[i]->setVisible(shown && !picture.isNull());
     }
 }

@@ -35,6 +35,9 @@ class TFParGen : public QDialog, public LanguageAware {
 public:
     static constexpr int kClientWidth = 460;
     static constexpr int kClientHeight = 700;
+    // The groups' label column, as wide as the widest label in any group, and never narrower.
+    static constexpr int kLabelColumn = 0;
+    static constexpr int kLabelWidth = 186;
     // Longest device name the user may type.
     static constexpr int kDeviceNameLength = 31;
 

@@ -24,11 +24,11 @@ namespace birch {
 namespace {
 
 // Each group is a grid: a label in the first column, its control in the second, a check box
-// across both. Extra width goes to the third, empty column, so the controls keep their width.
-constexpr int kLabelColumn = 0;
+// across the whole row. Extra width goes to the third, empty column, so the controls keep their
+// width.
 constexpr int kControlColumn = 1;
-constexpr int kLabelWidth = 186;
 constexpr int kControlWidth = 198;
+constexpr int kAllColumns = 3;
 
 QString name(const char* text)
 {
@@ -40,7 +40,7 @@ CollapsibleGroup* makeGroup(const char* objectName)
     auto* group = new CollapsibleGroup;
     group->setObjectName(name(objectName));
     QGridLayout& grid = group->grid();
-    grid.setColumnMinimumWidth(kLabelColumn, false);
+    grid.setColumnMinimumWidth(TFParGen::kLabelColumn, TFParGen::kLabelWidth);
     grid.setColumnMinimumWidth(kControlColumn, kControlWidth);
     grid.setColumnStretch(kControlColumn + 1, 1);
     return group;
@@ -50,7 +50,7 @@ QLabel* addLabel(CollapsibleGroup* group, const char* objectName, int row)
 {
     auto* label = plainLabel(new QLabel);
     label->setObjectName(name(objectName));
-    group->addControl(label, row, kLabelColumn);
+    group->addControl(label, row, TFParGen::kLabelColumn);
     return label;
 }
 
@@ -81,7 +81,7 @@ QCheckBox* addCheck(CollapsibleGroup* group, const char* objectName, int row, bo
 {
     auto* box = new QCheckBox;
     box->setObjectName(name(objectName));
-    group->addControl(box, row, kLabelColumn, across ? 2 : 1);
+    group->addControl(box, row, TFParGen::kLabelColumn, across ? kAllColumns : 1);
     return box;
 }
 

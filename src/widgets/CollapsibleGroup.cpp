@@ -39,7 +39,7 @@ CollapsibleGroup::CollapsibleGroup(QWidget* parent)
     // Rows 28 pixels apart at the default font, a label's column and a control's column.
     grid_->setContentsMargins(12, 8, 12, 12);
     grid_->setHorizontalSpacing(6);
-    grid_->setVerticalSpacing(4);
+    grid_->setVerticalSpacing(6);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

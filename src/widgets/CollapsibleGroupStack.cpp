@@ -3,9 +3,11 @@
 #include "widgets/CollapsibleGroup.h"
 
 #include <QEvent>
+#include <QGridLayout>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace birch {
@@ -65,6 +67,25 @@ void CollapsibleGroupStack::scrollLines(int lines)
     const auto action = lines < 0 ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd;
     for (int i = 0; i < std::abs(lines); ++i)
         verticalScrollBar()->triggerAction(action);
+}
+
+void CollapsibleGroupStack::alignColumn(int column, int narrowest)
+{
+    int width = narrowest;
+    for (const CollapsibleGroup* group : groups_) {
+        const QGridLayout& grid = group->grid();
+        for (int i = 0; i < grid.count(); ++i) {
+            int row = 0;
+            int at = 0;
+            int rowSpan = 0;
+            int columnSpan = 0;
+            grid.getItemPosition(i, &row, &at, &rowSpan, &columnSpan);
+            if (at == column && columnSpan == 1)
+                width = std::max(width, grid.itemAt(i)->sizeHint().width());
+        }
+    }
+    for (CollapsibleGroup* group : groups_)
+        group->grid().setColumnMinimumWidth(column, width);
 }
 
 // The content's width, the scroll bar's and the frame's; the height is the scroll area's own.

@@ -27,6 +27,10 @@ public:
     // The groups not hidden, top to bottom.
     QList<CollapsibleGroup*> shownGroups() const;
 
+    // Gives `column` of every group's grid one width, the widest single-column entry's or
+    // `narrowest`, so that the groups' columns line up. Called again when texts change.
+    void alignColumn(int column, int narrowest);
+
     // Scrolls by whole lines: negative up, positive down.
     void scrollLines(int lines);
 

@@ -727,6 +727,7 @@ private Q_SLOTS:
                                    "<RS485_1_ENABLE>1</RS485_1_ENABLE></Par_Gen>");
         TFParGen window(f->context);
         f->runner.then([&folder](QDialog& d) {
+            settle();
             QVERIFY(d.grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/parameters.png")));
             click(d, "Btn_Cancel");
         });

@@ -156,6 +156,10 @@ void TFMosaicFirmWare::layOut()
         QFont font = line->font();
         font.setPixelSize(12);
         line->setFont(font);
+        // The box's grey is for its frame; its lines keep the window's text colour.
+        QPalette ink = line->palette();
+        ink.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
+        line->setPalette(ink);
         nameLines->addWidget(line);
     }
 

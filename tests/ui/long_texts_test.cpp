@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QTest>
 
+#include <filesystem>
 #include <fstream>
 #include <memory>
 
@@ -52,6 +53,48 @@ void showAndSettle(QWidget& window)
         QApplication::processEvents();
 }
 
+// Every window of a run for one profile, with the example project Harbour open and the texts of
+// the long-text language or English.
+class Run {
+public:
+    Run(DeviceProfile profile, bool longTexts)
+    {
+        const std::filesystem::path example =
+            std::filesystem::path(qEnvironmentVariable("BIRCH_SOURCE_DIR").toStdString()) / "docs/examples/Harbour";
+        const std::filesystem::path project = fixture_.state.ProjectsDir / "Harbour";
+        std::filesystem::create_directories(project / "bin");
+        std::filesystem::copy(example, project, std::filesystem::copy_options::recursive);
+        writeFixture(fixture_.dir.path() / "Mosaic.xml",
+                     "<Conf_Settings><lastproj><projectname>Harbour</projectname></lastproj></Conf_Settings>");
+        fixture_.state.Profile = profile;
+        windows_ = std::make_unique<TFWindows>(
+            fixture_.context, WindowServices{mainServices_, {echoTransport_, echoClock_}, comPorts_, {2026, 3, 5}},
+            StartFolders{fixture_.dir.path(), {}});
+        if (longTexts) {
+            writeLongLanguage(languageFile(fixture_.state, "Long"));
+            loaded_ = !Switch_Language(fixture_.state, "Long").has_value();
+            windows_->mainWindow().Change_Language();
+        }
+    }
+
+    bool loaded() const { return loaded_; }
+    TFMosaicFirmWare& main() { return windows_->mainWindow(); }
+    QDialog& window(const char* name) { return *main().findChild<QDialog*>(QLatin1String(name)); }
+    // The step windows, and the windows they open themselves (the capture check).
+    QList<QDialog*> dialogs() { return main().findChildren<QDialog*>(); }
+
+private:
+    UiFixture fixture_;
+    ChildReaper reaper_;
+    SystemProgramLauncher launcher_{reaper_};
+    VirtualClock echoClock_;
+    FakeEchoTransport echoTransport_{echoClock_};
+    FakeComPortLister comPorts_;
+    MainWindowServices mainServices_{launcher_};
+    std::unique_ptr<TFWindows> windows_;
+    bool loaded_ = true;
+};
+
 } // namespace
 
 // Every window of a run, shown in English and with texts three times as long: no visible label,
@@ -60,63 +103,56 @@ void showAndSettle(QWidget& window)
 class LongTextsTest : public QObject {
     Q_OBJECT
 
-private:
-    // Shows every window made for `profile` with the texts of `language` (empty: English) and
-    // returns what does not fit.
-    static QStringList clippedInEveryWindow(DeviceProfile profile, const std::string& language)
-    {
-        UiFixture fixture;
-        fixture.state.Profile = profile;
-        ChildReaper reaper;
-        SystemProgramLauncher launcher(reaper);
-        VirtualClock echoClock;
-        FakeEchoTransport echoTransport{echoClock};
-        FakeComPortLister comPorts;
-        MainWindowServices mainServices(launcher);
-        TFWindows windows(fixture.context,
-                          WindowServices{mainServices, {echoTransport, echoClock}, comPorts, {2026, 3, 5}},
-                          StartFolders{fixture.dir.path(), {}});
-        fixture.openProject("Long");
-        if (!language.empty()) {
-            writeLongLanguage(languageFile(fixture.state, language));
-            if (const auto notice = Switch_Language(fixture.state, language))
-                return {QStringLiteral("the language file was not loaded")};
-            windows.mainWindow().Change_Language();
-        }
-
-        TFMosaicFirmWare& main = windows.mainWindow();
-        showAndSettle(main);
-        QStringList clipped = clippedControls(main);
-        // The step windows, and the windows they open themselves (the capture check).
-        for (QDialog* dialog : main.findChildren<QDialog*>()) {
-            showAndSettle(*dialog);
-            clipped << clippedControls(*dialog);
-            dialog->hide();
-        }
-        main.hide();
-        return clipped;
-    }
-
 private Q_SLOTS:
     void everyTextFits_data()
     {
         QTest::addColumn<DeviceProfile>("profile");
-        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("longTexts");
         for (const DeviceProfile profile : kDeviceProfiles) {
             const std::string name(profileName(profile));
-            QTest::newRow((name + ", English").c_str()) << profile << QString();
-            QTest::newRow((name + ", long texts").c_str()) << profile << QStringLiteral("Long");
+            QTest::newRow((name + ", English").c_str()) << profile << false;
+            QTest::newRow((name + ", long texts").c_str()) << profile << true;
         }
     }
 
     void everyTextFits()
     {
         QFETCH(DeviceProfile, profile);
-        QFETCH(QString, language);
-        const QStringList clipped = clippedInEveryWindow(profile, language.toStdString());
+        QFETCH(bool, longTexts);
+        Run run(profile, longTexts);
+        QVERIFY(run.loaded());
+        showAndSettle(run.main());
+        QStringList clipped = clippedControls(run.main());
+        for (QDialog* dialog : run.dialogs()) {
+            showAndSettle(*dialog);
+            clipped << clippedControls(*dialog);
+            dialog->hide();
+        }
         for (const QString& text : clipped)
             qWarning("cut: %s", qPrintable(text.left(120)));
         QVERIFY2(clipped.isEmpty(), "some texts are cut, listed above");
+    }
+
+    // Writes the main window in English and the main window, the parameters and the rules with
+    // the long texts into BIRCH_SCREENSHOT_DIR (docs/).
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("BIRCH_SCREENSHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("set BIRCH_SCREENSHOT_DIR to write the main window and the long-text screenshots");
+        const auto save = [&folder](QWidget& window, const char* file) {
+            showAndSettle(window);
+            QVERIFY(window.grab().save(folder + QLatin1Char('/') + QLatin1String(file)));
+            window.hide();
+        };
+        {
+            Run english(DeviceProfile::Birch, false);
+            save(english.main(), "main-window.png");
+        }
+        Run run(DeviceProfile::Birch, true);
+        save(run.main(), "main-window-long-texts.png");
+        save(run.window("TFParGen"), "parameters-long-texts.png");
+        save(run.window("TFNMEA_0183_Set_Access2"), "rules-long-texts.png");
     }
 };
 

@@ -1,8 +1,8 @@
 #include "widgets/Resources.h"
 
 #include <QIcon>
-#include <QPixmap>
 #include <QImage>
+#include <QPixmap>
 #include <QTest>
 
 // The pictures of the windows come with a variant of twice the size, which a screen scaled to

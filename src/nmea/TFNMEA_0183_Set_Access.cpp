@@ -143,6 +143,7 @@ void TFNMEA_0183_Set_Access::Set_Lang()
         grid.setHeaderHint(column, hint == 0 ? std::string() : texts[hint]);
     }
     ASG->refresh();
+    ASG->widenToHeaders();
 }
 
 void TFNMEA_0183_Set_Access::showEvent(QShowEvent* event)

@@ -168,6 +168,7 @@ void TFNMEA_0183_Set_Access2::Set_Lang()
         grid.setHeaderHint(column, kHeaderHints[at] == 0 ? std::string() : texts[kHeaderHints[at]]);
     }
     ASG->refresh();
+    ASG->widenToHeaders();
 }
 
 void TFNMEA_0183_Set_Access2::showEvent(QShowEvent* event)

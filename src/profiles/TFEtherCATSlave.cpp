@@ -192,8 +192,10 @@ void TFEtherCATSlave::Set_Lang()
     PC->setTabText(PC->indexOf(TS_MasterToSlave), qs(texts[1535]));
     setHeaders(*ASG_MasterSlave, texts, kMasterSlaveHeaders);
     setHints(*ASG_MasterSlave, texts, kMasterSlaveHints);
-    ASG_SlaveMaster->refresh();
-    ASG_MasterSlave->refresh();
+    for (GridView* table : {ASG_SlaveMaster, ASG_MasterSlave}) {
+        table->refresh();
+        table->widenToHeaders();
+    }
     showPastDataArea();
 }
 

@@ -99,8 +99,10 @@ void TFMQTT_Set_Topic::setHeaderTexts()
     const TextList& texts = context_.state.TextTable;
     setHeaders(ACG_Pub->grid(), texts, kPubHeaders, kPubHints);
     setHeaders(ACG_Sub->grid(), texts, kSubHeaders, kSubHints);
-    ACG_Pub->refresh();
-    ACG_Sub->refresh();
+    for (GridView* table : {ACG_Pub, ACG_Sub}) {
+        table->refresh();
+        table->widenToHeaders();
+    }
 }
 
 // The table has already sized a double-clicked header column; a Template data cell opens the

@@ -161,6 +161,12 @@ void GridView::Auto_Size_Column(int row, int column)
 // title in bold, for highlighted sections this table never shows.
 int GridView::contentWidth(int column) const
 {
+    return std::max(headerWidth(column), sizeHintForColumn(column));
+}
+
+// The width the header needs to show its text in full.
+int GridView::headerWidth(int column) const
+{
     const QHeaderView* header = horizontalHeader();
     QStyleOptionHeader title;
     title.initFrom(header);
@@ -168,9 +174,19 @@ int GridView::contentWidth(int column) const
     title.section = column;
     title.text = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     title.textAlignment = header->defaultAlignment();
-    const int headerWidth =
-        header->style()->sizeFromContents(QStyle::CT_HeaderSection, &title, QSize(), header).width();
-    return std::max(headerWidth, sizeHintForColumn(column));
+    return header->style()->sizeFromContents(QStyle::CT_HeaderSection, &title, QSize(), header).width();
+}
+
+void GridView::widenToHeaders()
+{
+    for (int column = 0; column < grid_.columnCount(); ++column) {
+        const int needed = headerWidth(column);
+        if (const auto stretch = stretchColumns_.find(column); stretch != stretchColumns_.end())
+            stretch->second = std::max(stretch->second, needed);
+        if (columnWidth(column) < needed)
+            setColumnWidth(column, needed);
+    }
+    fillWidth();
 }
 
 bool GridView::Jump_Next_Field(int key)

@@ -67,6 +67,10 @@ public:
     // named here. The user may still size every column, and auto-size stays as it is.
     void setStretchColumns(std::vector<int> columns);
 
+    // Widens each column whose header text would be cut to the header's width; a column wide
+    // enough stays as it is. The tables call it whenever their header texts change.
+    void widenToHeaders();
+
     // The option-driven behaviours; the table calls them from its own events.
     void Auto_Size_Column(int row, int column);
     bool Jump_Next_Field(int key);
@@ -94,6 +98,7 @@ private:
     void openDropDown(const QModelIndex& index);
     void selectWholeRow(int row);
     int contentWidth(int column) const;
+    int headerWidth(int column) const;
     void fillWidth();
 
     AppState& state_;

@@ -4,6 +4,7 @@
 #include <QAbstractScrollArea>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QStringList>
 #include <QStyle>
@@ -61,6 +62,20 @@ inline QStringList clippedTabs(const QTabBar& bar)
     return clipped;
 }
 
+// The titles of a table's shown columns that are wider than their column.
+inline QStringList clippedHeaders(const QHeaderView& header)
+{
+    QStringList clipped;
+    const int margin = header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
+    for (int section = 0; section < header.count(); ++section) {
+        const QString title = header.model()->headerData(section, header.orientation()).toString();
+        if (!header.isSectionHidden(section) &&
+            header.fontMetrics().horizontalAdvance(title) + 2 * margin > header.sectionSize(section))
+            clipped << title;
+    }
+    return clipped;
+}
+
 // Whether an ancestor, up to `window`, cuts off part of `widget`. Inside a scroll area only the
 // width counts: its content scrolls up and down, never sideways.
 inline bool cutByAncestor(const QWidget& window, const QWidget& widget)
@@ -82,9 +97,9 @@ inline bool cutByAncestor(const QWidget& window, const QWidget& widget)
 
 } // namespace detail
 
-// The texts of `window`'s visible labels, buttons, check boxes, tab titles and group titles that
-// cannot be shown in full where they stand: too wide or too tall for their own rectangle, or cut
-// off by a widget they sit on.
+// The texts of `window`'s visible labels, buttons, check boxes, tab titles, group titles and
+// table column titles that cannot be shown in full where they stand: too wide or too tall for their own rectangle, or
+// cut off by a widget they sit on.
 inline QStringList clippedControls(const QWidget& window)
 {
     QStringList clipped;
@@ -107,6 +122,11 @@ inline QStringList clippedControls(const QWidget& window)
         } else if (const auto* bar = qobject_cast<const QTabBar*>(widget)) {
             for (const QString& tab : detail::clippedTabs(*bar))
                 clipped << detail::described(window, *widget, tab);
+            continue;
+        } else if (const auto* header = qobject_cast<const QHeaderView*>(widget);
+                   header != nullptr && header->orientation() == Qt::Horizontal) {
+            for (const QString& title : detail::clippedHeaders(*header))
+                clipped << detail::described(window, *widget->parentWidget(), title);
             continue;
         } else {
             continue;

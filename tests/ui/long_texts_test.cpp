@@ -59,8 +59,9 @@ class Run {
 public:
     Run(DeviceProfile profile, bool longTexts)
     {
+        // The fixtures folder is tests/fixtures in the source tree.
         const std::filesystem::path example =
-            std::filesystem::path(qEnvironmentVariable("BIRCH_SOURCE_DIR").toStdString()) / "docs/examples/Harbour";
+            std::filesystem::path(BIRCH_FIXTURES_DIR).parent_path().parent_path() / "docs/examples/Harbour";
         const std::filesystem::path project = fixture_.state.ProjectsDir / "Harbour";
         std::filesystem::create_directories(project / "bin");
         std::filesystem::copy(example, project, std::filesystem::copy_options::recursive);

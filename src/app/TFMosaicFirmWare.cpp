@@ -280,9 +280,11 @@ void TFMosaicFirmWare::fitToContents()
     const std::array<QPushButton*, 10> stepButtons = {
         Btn_New,          Btn_Open,         Btn_Prm_Gen,        Btn_NMEA0183_Access,     Btn_CreateBin,
         Btn_PROFINET_XML, Btn_PROFINET_Map, Btn_MQTT_Set_Topic, Btn_EtherCAT_Set_Access, Btn_EtherCAT_ESI_File};
+    // Another profile's steps stay hidden and do not count.
     QSize shared(kButtonWidth, kButtonHeight);
     for (const QPushButton* button : stepButtons)
-        shared = shared.expandedTo(button->sizeHint());
+        if (!button->isHidden())
+            shared = shared.expandedTo(button->sizeHint());
     for (QPushButton* button : stepButtons)
         button->setFixedSize(shared);
     fixSizeToContents(*this, defaultSize_);

@@ -189,6 +189,12 @@ private Q_SLOTS:
             QCOMPARE(child<QPushButton>(name)->width(), widest->width());
         QVERIFY(child<QPushButton>("Btn_Open")->geometry().right() < window->width());
         QVERIFY(window->width() > 694);
+
+        // A hidden step of another profile does not widen the shown ones.
+        writeFixture(fixture->state.LanguageDir / "Wide.lng", "STR27 = " + wide.toStdString() + " and more\r\n");
+        QVERIFY(!Switch_Language(fixture->state, "Wide").has_value());
+        window->Change_Language();
+        QCOMPARE(child<QPushButton>("Btn_New")->width(), 170);
     }
 
     void windowIsFixedWithHeadingLabelsAndHiddenSiblings()

@@ -20,11 +20,14 @@
 #include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 #include "widgets/Resources.h"
+#include "widgets/WindowSize.h"
 
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
@@ -32,19 +35,23 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
+#include <QVBoxLayout>
 
 namespace birch {
 
 namespace {
 
+// The window's size at the default font with the first four steps; it grows with its texts and
+// with a profile's own steps.
 constexpr int kClientWidth = 694;
+constexpr int kClientHeight = 396;
+constexpr int kStepPitch = 44;
 constexpr int kButtonWidth = 170;
 constexpr int kButtonHeight = 36;
 constexpr int kPictureButtonSize = 50;
-constexpr int kLabelLeft = 16;
-constexpr int kCreateBinTop = 244;
-constexpr int kStepOneLabelTop = 128;
-constexpr int kStepPitch = 44;
+constexpr int kSpacing = 8;
+constexpr int kLabelColumnWidth = 56; // the step labels' column, left of the buttons
+constexpr int kNameBoxWidth = 428;
 
 void makeGrey(QLabel* label, double scale, bool bold)
 {
@@ -71,7 +78,6 @@ TFMosaicFirmWare::TFMosaicFirmWare(UiContext& context, MainWindowServices servic
       context_(context), services_(std::move(services))
 {
     setObjectName(QStringLiteral("TFMosaicFirmWare"));
-    Init_Resources();
     layOut();
     Timer_Update_.setInterval(kFirstCheckInterval);
     connect(&Timer_Update_, &QTimer::timeout, this, &TFMosaicFirmWare::Timer_UpdateTimer);
@@ -83,20 +89,18 @@ TFMosaicFirmWare::~TFMosaicFirmWare()
         versionCheck_->wait();
 }
 
-QPushButton* TFMosaicFirmWare::makeButton(const char* name, int left, int top, int width, int height)
+QPushButton* TFMosaicFirmWare::makeButton(const char* name)
 {
     auto* button = new QPushButton(this);
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(left, top, width, height);
     connect(button, &QPushButton::clicked, this, [this, button] { Btn_Click(button); });
     return button;
 }
 
-QLabel* TFMosaicFirmWare::makeLabel(const char* name, int left, int top)
+QLabel* TFMosaicFirmWare::makeLabel(const char* name)
 {
     auto* label = plainLabel(new QLabel(this));
     label->setObjectName(QLatin1String(name));
-    label->move(left, top);
     return label;
 }
 
@@ -116,81 +120,74 @@ std::vector<QPushButton*> TFMosaicFirmWare::profileStepButtons(DeviceProfile pro
     return {};
 }
 
-// The layout of the first four steps is fixed by the product's design; a profile's own steps
-// continue it.
+// The product's arrangement: the heading and the picture buttons on top, the project's box, one
+// row per step with its label at the left and its buttons in one column, then the line and the
+// update link. Layouts let every part grow with its text, and the window with them.
 void TFMosaicFirmWare::layOut()
 {
-    L_SW_Code = makeLabel("L_SW_Code", kLabelLeft, 8);
+    L_SW_Code = makeLabel("L_SW_Code");
     makeGrey(L_SW_Code, 2.0, true);
-    L_SW_Code->resize(480, 34);
-    L_SW_Desc = makeLabel("L_SW_Desc", kLabelLeft, 42);
+    L_SW_Desc = makeLabel("L_SW_Desc");
     makeGrey(L_SW_Desc, 1.0, true);
-    L_SW_Desc->resize(480, 20);
 
-    Btn_Info = makeButton("Btn_Info", 516, 8, kPictureButtonSize, kPictureButtonSize);
-    Btn_Opz = makeButton("Btn_Opz", 574, 8, kPictureButtonSize, kPictureButtonSize);
-    Btn_Close = makeButton("Btn_Close", 632, 8, kPictureButtonSize, kPictureButtonSize);
-    Btn_Info->setIcon(QIcon(QStringLiteral(":/birch/info.png")));
-    Btn_Opz->setIcon(QIcon(QStringLiteral(":/birch/options.png")));
-    Btn_Close->setIcon(QIcon(QStringLiteral(":/birch/close.png")));
-    for (QPushButton* picture : {Btn_Info, Btn_Opz, Btn_Close})
+    Btn_Info = makeButton("Btn_Info");
+    Btn_Opz = makeButton("Btn_Opz");
+    Btn_Close = makeButton("Btn_Close");
+    Btn_Info->setIcon(pictureIcon(QStringLiteral("info")));
+    Btn_Opz->setIcon(pictureIcon(QStringLiteral("options")));
+    Btn_Close->setIcon(pictureIcon(QStringLiteral("close")));
+    for (QPushButton* picture : {Btn_Info, Btn_Opz, Btn_Close}) {
+        picture->setFixedSize(kPictureButtonSize, kPictureButtonSize);
         picture->setIconSize(QSize(36, 36));
+    }
 
-    L_Begin = makeLabel("L_Begin", kLabelLeft, 84);
+    L_Begin = makeLabel("L_Begin");
     Shape2 = new QFrame(this);
     Shape2->setObjectName(QStringLiteral("Shape2"));
     Shape2->setFrameShape(QFrame::Box);
     makeLineGrey(Shape2);
-    Shape2->setGeometry(80, 70, 428, 36);
-    L_Name_Conf = makeLabel("L_Name_Conf", 87, 75);
-    L_Name_Conf_L2 = makeLabel("L_Name_Conf_L2", 87, 88);
+    Shape2->setMinimumSize(kNameBoxWidth, kButtonHeight);
+    L_Name_Conf = makeLabel("L_Name_Conf");
+    L_Name_Conf_L2 = makeLabel("L_Name_Conf_L2");
+    auto* nameLines = new QVBoxLayout(Shape2);
+    nameLines->setContentsMargins(7, 3, 7, 3);
+    nameLines->setSpacing(0);
     for (QLabel* line : {L_Name_Conf, L_Name_Conf_L2}) {
         QFont font = line->font();
         font.setPixelSize(12);
         line->setFont(font);
-        line->resize(414, 14);
+        // The box's grey is for its frame; its lines keep the window's text colour.
+        QPalette ink = line->palette();
+        ink.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
+        line->setPalette(ink);
+        nameLines->addWidget(line);
     }
 
     // Steps 5 to 8 are the profile's own steps; rows without one stay hidden.
     for (int step = 0; step < 8; ++step) {
         const std::string name = "L_Step_" + std::to_string(step + 1);
-        L_Step[static_cast<std::size_t>(step)] =
-            makeLabel(name.c_str(), kLabelLeft, kStepOneLabelTop + kStepPitch * step);
-        QLabel* label = L_Step[static_cast<std::size_t>(step)];
+        QLabel* label = L_Step[static_cast<std::size_t>(step)] = makeLabel(name.c_str());
         QFont font = label->font();
         font.setBold(true);
         label->setFont(font);
-        label->resize(60, 18);
     }
     L_Begin->setFont(L_Step[0]->font());
-    L_Begin->resize(60, 18);
 
-    Btn_New = makeButton("Btn_New", 80, 112, kButtonWidth, kButtonHeight);
-    Btn_Open = makeButton("Btn_Open", 258, 112, kButtonWidth, kButtonHeight);
-    Btn_Prm_Gen = makeButton("Btn_Prm_Gen", 80, 156, kButtonWidth, kButtonHeight);
-    Btn_NMEA0183_Access = makeButton("Btn_NMEA0183_Access", 80, 200, kButtonWidth, kButtonHeight);
-    Btn_CreateBin = makeButton("Btn_CreateBin", 80, kCreateBinTop, kButtonWidth, kButtonHeight);
-
-    Btn_PROFINET_XML = makeButton("Btn_PROFINET_XML", 80, 0, kButtonWidth, kButtonHeight);
-    Btn_PROFINET_Map = makeButton("Btn_PROFINET_Map", 80, 0, kButtonWidth, kButtonHeight);
-    Btn_MQTT_Set_Topic = makeButton("Btn_MQTT_Set_Topic", 80, 0, kButtonWidth, kButtonHeight);
-    Btn_EtherCAT_Set_Access = makeButton("Btn_EtherCAT_Set_Access", 80, 0, kButtonWidth, kButtonHeight);
-    Btn_EtherCAT_ESI_File = makeButton("Btn_EtherCAT_ESI_File", 80, 0, kButtonWidth, kButtonHeight);
+    Btn_New = makeButton("Btn_New");
+    Btn_Open = makeButton("Btn_Open");
+    Btn_Prm_Gen = makeButton("Btn_Prm_Gen");
+    Btn_NMEA0183_Access = makeButton("Btn_NMEA0183_Access");
+    Btn_CreateBin = makeButton("Btn_CreateBin");
+    Btn_PROFINET_XML = makeButton("Btn_PROFINET_XML");
+    Btn_PROFINET_Map = makeButton("Btn_PROFINET_Map");
+    Btn_MQTT_Set_Topic = makeButton("Btn_MQTT_Set_Topic");
+    Btn_EtherCAT_Set_Access = makeButton("Btn_EtherCAT_Set_Access");
+    Btn_EtherCAT_ESI_File = makeButton("Btn_EtherCAT_ESI_File");
     for (QPushButton* sibling :
          {Btn_PROFINET_XML, Btn_PROFINET_Map, Btn_MQTT_Set_Topic, Btn_EtherCAT_Set_Access, Btn_EtherCAT_ESI_File})
         sibling->hide();
-    // The profile's own steps follow Update Device, one row each, laid out as the first four.
-    const std::vector<QPushButton*> ownSteps = profileStepButtons(context_.state.Profile);
-    int lastStepTop = kCreateBinTop;
-    for (std::size_t i = 0; i < L_Step.size(); ++i)
-        L_Step[i]->setVisible(i < 4 + ownSteps.size());
-    for (QPushButton* step : ownSteps) {
-        lastStepTop += kStepPitch;
-        step->move(80, lastStepTop);
-        step->show();
-    }
 
-    L_Velmora = makeLabel("L_Velmora", 565, 260);
+    L_Velmora = makeLabel("L_Velmora");
     L_Velmora->setText(qs(Web_Address_Caption(Maker_Addresses().homePage)));
     QFont webFont = L_Velmora->font();
     webFont.setPixelSize(11);
@@ -199,12 +196,38 @@ void TFMosaicFirmWare::layOut()
     QPalette webPalette = L_Velmora->palette();
     webPalette.setColor(QPalette::WindowText, webPalette.color(QPalette::Link));
     L_Velmora->setPalette(webPalette);
-    L_Velmora->resize(kClientWidth - 565 - 4, 16);
     L_Velmora->setCursor(Qt::PointingHandCursor);
     L_Velmora->installEventFilter(this);
 
-    LL_Update = makeLabel("LL_Update", 80, lastStepTop + 66);
-    LL_Update->resize(604, 20);
+    // The first four steps, then the profile's own steps after Update Device, one row each.
+    std::vector<std::vector<QPushButton*>> rows = {
+        {Btn_New, Btn_Open}, {Btn_Prm_Gen}, {Btn_NMEA0183_Access}, {Btn_CreateBin}};
+    for (QPushButton* step : profileStepButtons(context_.state.Profile)) {
+        rows.push_back({step});
+        step->show();
+    }
+    auto* steps = new QGridLayout;
+    steps->setSpacing(kSpacing);
+    steps->setColumnMinimumWidth(0, kLabelColumnWidth);
+    steps->setColumnStretch(2, 1);
+    steps->addWidget(L_Begin, 0, 0);
+    steps->addWidget(Shape2, 0, 1, Qt::AlignLeft);
+    for (std::size_t i = 0; i < L_Step.size(); ++i) {
+        L_Step[i]->setVisible(i < rows.size());
+        if (i >= rows.size())
+            continue;
+        const int row = static_cast<int>(i) + 1;
+        auto* buttons = new QHBoxLayout;
+        buttons->setSpacing(kSpacing);
+        for (QPushButton* button : rows[i])
+            buttons->addWidget(button);
+        buttons->addStretch(1);
+        steps->addWidget(L_Step[i], row, 0);
+        steps->addLayout(buttons, row, 1);
+    }
+    steps->addWidget(L_Velmora, 4, 2, Qt::AlignRight | Qt::AlignBottom);
+
+    LL_Update = makeLabel("LL_Update");
     LL_Update->setTextFormat(Qt::RichText);
     LL_Update->setOpenExternalLinks(false);
     LL_Update->hide();
@@ -215,11 +238,56 @@ void TFMosaicFirmWare::layOut()
     Shape1->setFrameShape(QFrame::HLine);
     Shape1->setFrameShadow(QFrame::Plain);
     makeLineGrey(Shape1);
-    Shape1->setGeometry(10, lastStepTop + 51, 674, 1);
+    Shape1->setFixedHeight(1);
 
-    setFixedSize(kClientWidth, lastStepTop + 152);
+    auto* heading = new QVBoxLayout;
+    heading->setSpacing(0);
+    heading->addWidget(L_SW_Code);
+    heading->addWidget(L_SW_Desc);
+    heading->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(kSpacing);
+    top->addLayout(heading, 1);
+    for (QPushButton* picture : {Btn_Info, Btn_Opz, Btn_Close})
+        top->addWidget(picture, 0, Qt::AlignTop);
+
+    // The update link starts where the step buttons do.
+    auto* link = new QHBoxLayout;
+    link->addSpacing(kLabelColumnWidth + kSpacing);
+    link->addWidget(LL_Update, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 8, 12, 8);
+    layout->setSpacing(kSpacing);
+    layout->addLayout(top);
+    layout->addSpacing(2);
+    layout->addLayout(steps);
+    layout->addSpacing(kSpacing);
+    layout->addWidget(Shape1);
+    layout->addLayout(link);
+    layout->addStretch(1);
+
+    defaultSize_ = QSize(kClientWidth, kClientHeight + kStepPitch * static_cast<int>(rows.size() - 4));
+    fitToContents();
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+// The step buttons share the widest caption's width; the window keeps its default size unless its
+// texts need more, and does not take a size of its own from the user.
+void TFMosaicFirmWare::fitToContents()
+{
+    const std::array<QPushButton*, 10> stepButtons = {
+        Btn_New,          Btn_Open,         Btn_Prm_Gen,        Btn_NMEA0183_Access,     Btn_CreateBin,
+        Btn_PROFINET_XML, Btn_PROFINET_Map, Btn_MQTT_Set_Topic, Btn_EtherCAT_Set_Access, Btn_EtherCAT_ESI_File};
+    // Another profile's steps stay hidden and do not count.
+    QSize shared(kButtonWidth, kButtonHeight);
+    for (const QPushButton* button : stepButtons)
+        if (!button->isHidden())
+            shared = shared.expandedTo(button->sizeHint());
+    for (QPushButton* button : stepButtons)
+        button->setFixedSize(shared);
+    fixSizeToContents(*this, defaultSize_);
 }
 
 void TFMosaicFirmWare::FormCreate(const StartFolders& folders)
@@ -290,6 +358,7 @@ void TFMosaicFirmWare::Show_Configuration()
     QFont font = L_Name_Conf_L2->font();
     font.setBold(active);
     L_Name_Conf_L2->setFont(font);
+    fitToContents();
 }
 
 void TFMosaicFirmWare::Btn_Click(QPushButton* button)
@@ -424,6 +493,7 @@ void TFMosaicFirmWare::Show_Update_Link(bool newer)
         QStringLiteral("<a href=\"%1\">%2</a>")
             .arg(qs(Download_Page_Url(Maker_Addresses().downloadPage)).toHtmlEscaped(), text(19).toHtmlEscaped()));
     LL_Update->show();
+    fitToContents();
 }
 
 void TFMosaicFirmWare::LL_UpdateLinkClick(const QString& link)

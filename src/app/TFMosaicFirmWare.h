@@ -104,11 +104,12 @@ protected:
 
 private:
     QString text(int number) const;
-    QPushButton* makeButton(const char* name, int left, int top, int width, int height);
-    QLabel* makeLabel(const char* name, int left, int top);
+    QPushButton* makeButton(const char* name);
+    QLabel* makeLabel(const char* name);
     // The steps a profile adds after Update Device, in step order.
     std::vector<QPushButton*> profileStepButtons(DeviceProfile profile) const;
     void layOut();
+    void fitToContents();
     void Show_Configuration();
     void Show_Update_Link(bool newer);
     void Version_Check_Done();
@@ -123,6 +124,7 @@ private:
     std::vector<LanguageAware*> languageAware_;
     QtStandardTexts qtTexts_;
     bool busy_ = false;
+    QSize defaultSize_;
 
     QLabel* L_SW_Code;
     QLabel* L_SW_Desc;

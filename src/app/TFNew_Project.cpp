@@ -5,6 +5,7 @@
 #include "widgets/HeadingPanel.h"
 #include "widgets/PlainText.h"
 #include "widgets/QtText.h"
+#include "widgets/WindowSize.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,7 +44,6 @@ TFNew_Project::TFNew_Project(UiContext& context, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(heading_);
     layout->addLayout(body);
-    setFixedSize(331, 162);
 
     connect(Btn_OK, &QPushButton::clicked, this, &TFNew_Project::Btn_OKClick);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -65,6 +65,8 @@ void TFNew_Project::Set_Lang()
     Btn_Cancel->setText(text(104));
     Btn_Cancel->setToolTip(plainToolTip(text(110)));
     E_New_Proj->setToolTip(plainToolTip(text(108)));
+    // The dialog's size at the default font; longer texts make it larger.
+    fixSizeToContents(*this, QSize(331, 162));
 }
 
 void TFNew_Project::showEvent(QShowEvent* event)

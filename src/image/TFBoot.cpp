@@ -5,10 +5,12 @@
 #include "image/UpdateDescription.h"
 #include "image/UpdaterMessage.h"
 #include "lang/ExtraTextNumbers.h"
+#include "widgets/DropDownList.h"
 #include "widgets/HeadingPanel.h"
 #include "widgets/ModalWaitDialog.h"
 #include "widgets/PlainText.h"
 #include "widgets/QtText.h"
+#include "widgets/WindowSize.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,7 +58,6 @@ TFBoot::TFBoot(UiContext& context, EchoService echo, const ComPortLister& comPor
     P_IP_Address->hide();
     P_Serial->hide();
     P_Options->hide();
-    setFixedWidth(kClientWidth);
     Set_Lang();
 }
 
@@ -93,6 +94,7 @@ void TFBoot::buildSerialPanel()
     CB_COM_Port = new QComboBox(P_Serial);
     CB_COM_Port->setObjectName(QStringLiteral("CB_COM_Port"));
     CB_COM_Port->setMinimumContentsLength(12);
+    limitDropDownRows(*CB_COM_Port);
     Btn_COM_List = new QToolButton(P_Serial);
     Btn_COM_List->setObjectName(QStringLiteral("Btn_COM_List"));
     Btn_COM_List->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
@@ -114,6 +116,7 @@ void TFBoot::buildOptionsPanel()
     L_Update_Option->setObjectName(QStringLiteral("L_Update_Option"));
     CB_Update_Options = new QComboBox(P_Options);
     CB_Update_Options->setObjectName(QStringLiteral("CB_Update_Options"));
+    limitDropDownRows(*CB_Update_Options);
     CB_Update_Option_Read_Back = new QCheckBox(P_Options);
     CB_Update_Option_Read_Back->setObjectName(QStringLiteral("CB_Update_Option_Read_Back"));
     auto* row = new QHBoxLayout;
@@ -198,12 +201,10 @@ void TFBoot::FormShow()
     P_Options->hide();
 
     AppState& state = context_.state;
-    int height = P_Title->sizeHint().height() + P_Button->sizeHint().height();
     if (Form_Type == 0 || Form_Type == 1) {
         QFrame* first = Form_Type == 1 ? P_IP_Address : P_Serial;
         first->show();
         P_Options->show();
-        height += first->sizeHint().height() + P_Options->sizeHint().height();
 
         if (Form_Type == 1 && !state.LastIpAddress.empty()) {
             const IpAddressParts address = Valid_IP_Address(state.LastIpAddress);
@@ -227,7 +228,8 @@ void TFBoot::FormShow()
             update_ComPort();
         order.front()->setFocus(Qt::TabFocusReason);
     }
-    setFixedSize(kClientWidth, height);
+    // The panels shown, each as tall as it needs; as wide as the product's design or its texts.
+    fixSizeToContents(*this, QSize(kClientWidth, 0));
 }
 
 bool TFBoot::eventFilter(QObject* watched, QEvent* event)

@@ -7,6 +7,7 @@
 #include "nmea/CaptureFile.h"
 #include "params/ParGenFile.h"
 #include "params/SerialPortSettings.h"
+#include "widgets/DropDownList.h"
 #include "widgets/QtText.h"
 #include "widgets/SerialListen.h"
 
@@ -56,6 +57,8 @@ TFCaptureCheck::TFCaptureCheck(UiContext& context, QWidget* parent)
         label->setTextFormat(Qt::PlainText);
     CB_Port->setEditable(true);
     CB_Port->setMinimumContentsLength(18);
+    for (QComboBox* list : {CB_Channel, CB_Port})
+        limitDropDownRows(*list);
     SE_Seconds->setRange(1, kMaxSeconds);
     SE_Seconds->setValue(kDefaultSeconds);
     M_Result->setReadOnly(true);

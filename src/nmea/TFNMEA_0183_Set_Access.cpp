@@ -111,6 +111,7 @@ void TFNMEA_0183_Set_Access::buildTable()
     for (int column = 0; column < Column::Count; ++column)
         ASG->setColumnWidth(column, firstgen::kColumnWidths[static_cast<std::size_t>(column)]);
     ASG->horizontalHeader()->setStretchLastSection(false);
+    ASG->setStretchColumns({Column::Mnemonic});
     ASG->setDropDown(Column::Sentence, [this](int, int) { return toQStringList(catalog().offeredSentencesSorted()); });
     ASG->setDropDown(Column::SerialChannel,
                      [](int, int) { return toQStringList(SerialChannel_SL(firstgen::kEnable_Serial)); });
@@ -142,6 +143,7 @@ void TFNMEA_0183_Set_Access::Set_Lang()
         grid.setHeaderHint(column, hint == 0 ? std::string() : texts[hint]);
     }
     ASG->refresh();
+    ASG->widenToHeaders();
 }
 
 void TFNMEA_0183_Set_Access::showEvent(QShowEvent* event)

@@ -127,6 +127,7 @@ void TFNMEA_0183_Set_Access2::buildTable()
     for (int column = 0; column < RuleColumn::Count; ++column)
         ASG->setColumnWidth(column, kColumnWidths[static_cast<std::size_t>(column)]);
     ASG->horizontalHeader()->setStretchLastSection(false);
+    ASG->setStretchColumns({RuleColumn::DataField, RuleColumn::Mnemonic});
     ASG->setDropDown(RuleColumn::SerialChannel, [this](int, int) { return toQStringList(serialChannels_); });
     ASG->setDropDown(RuleColumn::Sentence, [this](int, int) { return toQStringList(catalog().offeredSentences()); });
     ASG->setDropDown(RuleColumn::DataField, [this](int row, int) {
@@ -167,6 +168,7 @@ void TFNMEA_0183_Set_Access2::Set_Lang()
         grid.setHeaderHint(column, kHeaderHints[at] == 0 ? std::string() : texts[kHeaderHints[at]]);
     }
     ASG->refresh();
+    ASG->widenToHeaders();
 }
 
 void TFNMEA_0183_Set_Access2::showEvent(QShowEvent* event)

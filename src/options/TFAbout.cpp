@@ -8,11 +8,11 @@
 #include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 #include "widgets/Resources.h"
+#include "widgets/WindowSize.h"
 
 #include <QFont>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace birch {
@@ -20,6 +20,7 @@ namespace birch {
 namespace {
 
 constexpr std::string_view kDocumentCode = "Birchdoc";
+constexpr QSize kLogoSize(84, 84);
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
 {
@@ -37,10 +38,9 @@ TFAbout::TFAbout(UiContext& context, QWidget* parent)
     setObjectName(QStringLiteral("TFAbout"));
     setWindowTitle(qs(AppTitle).trimmed());
 
-    Init_Resources();
     Image2 = new ClickableLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPixmap(QPixmap(QStringLiteral(":/birch/VelmoraLogo.png")));
+    Image2->setPixmap(pictureIcon(QStringLiteral("VelmoraLogo")).pixmap(kLogoSize, Image2->devicePixelRatioF()));
     Image2->setAlignment(Qt::AlignCenter);
     Image2->setToolTip(plainToolTip(qs(Web_Address_Caption(homePage_))));
 
@@ -90,7 +90,8 @@ TFAbout::TFAbout(UiContext& context, QWidget* parent)
     layout->addWidget(Label4, 5, 1, 1, 2, Qt::AlignRight | Qt::AlignBottom);
     layout->setColumnStretch(2, 1);
 
-    setFixedSize(425, 148);
+    // The box's size at the default font; a larger font makes it larger.
+    fixSizeToContents(*this, QSize(425, 148));
     // Enter on the address opens it and leaves the box open; only OK (or Escape) closes it.
     noDefaultButton(*this);
 

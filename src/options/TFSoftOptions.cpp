@@ -12,6 +12,7 @@
 #include "widgets/NoDefaultButton.h"
 #include "widgets/OpenAddress.h"
 #include "widgets/QtText.h"
+#include "widgets/WindowSize.h"
 
 #include <QCheckBox>
 #include <QFont>
@@ -34,6 +35,18 @@ namespace birch {
 namespace {
 
 constexpr int kFlagSize = 48;
+// The dialog's size at the default font; longer texts make it larger.
+constexpr QSize kDefaultSize(509, 373);
+
+// A flag at the slot's size in the screen's own pixels, so that a larger picture stays sharp on
+// a scaled screen.
+QPixmap flagPicture(const QPixmap& picture, qreal screenRatio)
+{
+    QPixmap fitted =
+        picture.scaled(QSize(kFlagSize, kFlagSize) * screenRatio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    fitted.setDevicePixelRatio(screenRatio);
+    return fitted;
+}
 
 template <typename Widget> Widget* named(Widget* widget, const QString& name)
 {
@@ -81,7 +94,6 @@ TFSoftOptions::TFSoftOptions(UiContext& context, std::function<void()> changeLan
     layout->addWidget(heading_);
     layout->addLayout(body, 1);
 
-    setFixedSize(509, 373);
     // Enter in a box must not store the options and close: only OK does.
     noDefaultButton(*this);
 
@@ -223,6 +235,7 @@ void TFSoftOptions::Set_Lang()
     CB_Soft_Set_Jump_Table->setText(qs(text[320]));
     CB_DoubleClick_Auto_Size->setText(qs(text[321]));
     showCheckResult();
+    fixSizeToContents(*this, kDefaultSize);
 }
 
 void TFSoftOptions::showEvent(QShowEvent* event)
@@ -239,6 +252,7 @@ void TFSoftOptions::showEvent(QShowEvent* event)
         CB_Soft_Set_Jump_Table->setChecked(state.JumpFieldOnEnter);
         CB_DoubleClick_Auto_Size->setChecked(state.DoubleClickAutoSize);
         Update_CheckBox();
+        fixSizeToContents(*this, kDefaultSize);
     }
     QDialog::showEvent(event);
 }
@@ -270,9 +284,7 @@ void TFSoftOptions::Update_Lang_Page(int Num_Page)
                 if (picture.load(QString::fromStdString(file.string())))
                     break;
         }
-        I_L[i]->setPixmap(picture.isNull()
-                              ? QPixmap()
-                              : picture.scaled(kFlagSize, kFlagSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        I_L[i]->setPixmap(picture.isNull() ? QPixmap() : flagPicture(picture, I_L[i]->devicePixelRatioF()));
         I_L[i]->setVisible(shown && !picture.isNull());
     }
 }
@@ -369,6 +381,7 @@ void TFSoftOptions::showCheckResult()
         LL_Check_Update->setText(qs(text[315]));
     }
     LL_Check_Update->show();
+    fixSizeToContents(*this, kDefaultSize);
 }
 
 } // namespace birch

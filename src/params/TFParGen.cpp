@@ -345,10 +345,12 @@ void TFParGen::resizeEvent(QResizeEvent* event)
     FormResize();
 }
 
+// The width stays the product's, or what the texts need; only the height follows the user.
 void TFParGen::FormResize()
 {
-    if (width() != kClientWidth)
-        resize(kClientWidth, height());
+    const int fitting = std::max(kClientWidth, minimumWidth());
+    if (width() != fitting)
+        resize(fitting, height());
 }
 
 bool TFParGen::event(QEvent* event)

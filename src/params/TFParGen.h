@@ -35,6 +35,9 @@ class TFParGen : public QDialog, public LanguageAware {
 public:
     static constexpr int kClientWidth = 460;
     static constexpr int kClientHeight = 700;
+    // The groups' label column, as wide as the widest label in any group, and never narrower.
+    static constexpr int kLabelColumn = 0;
+    static constexpr int kLabelWidth = 186;
     // Longest device name the user may type.
     static constexpr int kDeviceNameLength = 31;
 
@@ -51,7 +54,7 @@ public:
     void Order_TAB_Panels_Damson();
     void Order_TAB_Panels_Elm();
 
-    // Group heights, rows shown and controls enabled.
+    // Rows shown and controls enabled.
     void Move_GroupBoxs();
     void Move_GroupBoxs(DeviceProfile profile);
     void RePosition_Objects_Alder();
@@ -109,21 +112,14 @@ private:
 
     // Shows `groups` numbered from 1 in that order and hides every other group.
     void Show_Groups(const QList<std::pair<CollapsibleGroup*, int>>& groups);
-    void Fit_Group(CollapsibleGroup* group, const QWidget* last);
     void Apply_Cable_DHCP(const QList<QWidget*>& controls);
 
     void RePosition_Object_Ethernet_Connection();
-    void RePosition_Object_Modbus_Slave();
-    void RePosition_Object_RS232();
-    void RePosition_Object_RS485_1();
-    void RePosition_Object_RS485_2();
     void RePosition_Object_Ethernet();
     void RePosition_Object_PROFINET();
     void RePosition_Object_Modbus_TCP_Slave();
     void RePosition_Object_MQTT();
     void RePosition_Object_TLS();
-    void RePosition_Object_NTP();
-    void RePosition_Object_EtherCAT_Slave();
 
     QString text(int number) const;
 
@@ -177,7 +173,6 @@ private:
     };
     SerialGroup Build_Serial_Group(const QString& port);
     void Set_Serial_Texts(const SerialGroup& serial, int firstText);
-    void RePosition_Serial(const SerialGroup& serial);
     SerialGroup RS232;
     SerialGroup RS485_1;
     SerialGroup RS485_2;

@@ -5,16 +5,17 @@
 #include "widgets/ByteAddressEdits.h"
 #include "widgets/CollapsibleGroup.h"
 #include "widgets/CollapsibleGroupStack.h"
+#include "widgets/DropDownList.h"
 #include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRect>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
@@ -22,33 +23,34 @@ namespace birch {
 
 namespace {
 
-// Rows inside a group are 28 pixels apart: a label at the left, its control at the right.
-constexpr int kRowPitch = 28;
-constexpr int kFirstRow = 8;
-constexpr int kLabelX = 12;
-constexpr int kLabelWidth = 186;
-constexpr int kLabelHeight = 18;
-constexpr int kControlX = 204;
+// Each group is a grid: a label in the first column, its control in the second, a check box
+// across the whole row. Extra width goes to the third, empty column, so the controls keep their
+// width.
+constexpr int kControlColumn = 1;
 constexpr int kControlWidth = 198;
-constexpr int kControlHeight = 24;
-constexpr int kFullRowWidth = 420;
-
-int rowTop(int row)
-{
-    return kFirstRow + row * kRowPitch;
-}
+constexpr int kAllColumns = 3;
 
 QString name(const char* text)
 {
     return QString::fromLatin1(text);
 }
 
-// A label sits 3 pixels below the top of its row's control.
+CollapsibleGroup* makeGroup(const char* objectName)
+{
+    auto* group = new CollapsibleGroup;
+    group->setObjectName(name(objectName));
+    QGridLayout& grid = group->grid();
+    grid.setColumnMinimumWidth(TFParGen::kLabelColumn, TFParGen::kLabelWidth);
+    grid.setColumnMinimumWidth(kControlColumn, kControlWidth);
+    grid.setColumnStretch(kControlColumn + 1, 1);
+    return group;
+}
+
 QLabel* addLabel(CollapsibleGroup* group, const char* objectName, int row)
 {
     auto* label = plainLabel(new QLabel);
     label->setObjectName(name(objectName));
-    group->addControl(label, QRect(kLabelX, rowTop(row) + 3, kLabelWidth, kLabelHeight));
+    group->addControl(label, row, TFParGen::kLabelColumn);
     return label;
 }
 
@@ -56,7 +58,7 @@ QLineEdit* addEdit(CollapsibleGroup* group, const char* objectName, int row, con
 {
     auto* edit = new QLineEdit(initial);
     edit->setObjectName(name(objectName));
-    group->addControl(edit, QRect(kControlX, rowTop(row), kControlWidth, kControlHeight));
+    group->addControl(edit, row, kControlColumn);
     return edit;
 }
 
@@ -67,24 +69,25 @@ QComboBox* addList(CollapsibleGroup* group, const char* objectName, int row,
     auto* list = new QComboBox;
     list->setObjectName(name(objectName));
     list->setEditable(false);
+    limitDropDownRows(*list);
     for (const std::string_view item : items)
         list->addItem(qs(item));
-    group->addControl(list, QRect(kControlX, rowTop(row), kControlWidth, kControlHeight));
+    group->addControl(list, row, kControlColumn);
     return list;
 }
 
-// A check box alone on its row, or at the label's place of a row (`width` kLabelWidth).
-QCheckBox* addCheck(CollapsibleGroup* group, const char* objectName, int row, int width = kFullRowWidth)
+// A check box across its row, or at the label's place of a row (`across` false).
+QCheckBox* addCheck(CollapsibleGroup* group, const char* objectName, int row, bool across = true)
 {
     auto* box = new QCheckBox;
     box->setObjectName(name(objectName));
-    group->addControl(box, QRect(kLabelX, rowTop(row), width, kControlHeight));
+    group->addControl(box, row, TFParGen::kLabelColumn, across ? kAllColumns : 1);
     return box;
 }
 
 std::array<QLineEdit*, 4> addAddress(CollapsibleGroup* group, const char* namePrefix, int row)
 {
-    return addByteAddressEdits(*group, name(namePrefix), kControlX, rowTop(row));
+    return addByteAddressEdits(*group, name(namePrefix), row, kControlColumn);
 }
 
 void digitsOnly(QLineEdit* edit)
@@ -113,8 +116,7 @@ void TFParGen::Create_Button_Panel()
 
 void TFParGen::Create_Ethernet_Connection()
 {
-    auto* g = CP_Ethernet_Connection = new CollapsibleGroup;
-    g->setObjectName(QStringLiteral("CP_Ethernet_Connection"));
+    auto* g = CP_Ethernet_Connection = makeGroup("CP_Ethernet_Connection");
     L_EthConn_Device_Name = addLabel(g, "L_EthConn_Device_Name", 0);
     E_EthConn_Device_Name = addEdit(g, "E_EthConn_Device_Name", 0);
     E_EthConn_Device_Name->setMaxLength(kDeviceNameLength);
@@ -125,15 +127,13 @@ void TFParGen::Create_Ethernet_Connection()
     E_EthConn_Pri_DNS_IP = addAddress(g, "E_EthConn_Pri_DNS_IP", 4);
     L_EthConn_Secondary_DNS = addLabel(g, "L_EthConn_Secondary_DNS", 5);
     E_EthConn_Sec_DNS_IP = addAddress(g, "E_EthConn_Sec_DNS_IP", 5);
-    Fit_Group(g, E_EthConn_Sec_DNS_IP[3]);
     allGroups_.append(g);
     CPG->addGroup(g);
 }
 
 void TFParGen::Create_Modbus_Slave()
 {
-    auto* g = CP_Modbus_Slave = new CollapsibleGroup;
-    g->setObjectName(QStringLiteral("CP_Modbus_Slave"));
+    auto* g = CP_Modbus_Slave = makeGroup("CP_Modbus_Slave");
     L_ModbusSlave_Serial = addLabel(g, "L_ModbusSlave_Serial", 0);
     CB_ModbusSlave_Serial = addList(g, "CB_ModbusSlave_Serial", 0, SerialPortList);
     L_ModbusSlave_Baudrate = addLabel(g, "L_ModbusSlave_Baudrate", 1);
@@ -145,7 +145,6 @@ void TFParGen::Create_Modbus_Slave()
     L_ModbusSlave_IDDevice = addLabel(g, "L_ModbusSlave_IDDevice", 4);
     E_ModbusSlave_IDDevice = addEdit(g, "E_ModbusSlave_IDDevice", 4);
     CB_ModbusSlave_ReadInput = addCheck(g, "CB_ModbusSlave_ReadInput", 5);
-    Fit_Group(g, CB_ModbusSlave_ReadInput);
     allGroups_.append(g);
     CPG->addGroup(g);
 }
@@ -157,8 +156,7 @@ TFParGen::SerialGroup TFParGen::Build_Serial_Group(const QString& port)
         return (name(prefix) + port + name(suffix)).toLatin1();
     };
     SerialGroup serial;
-    auto* g = serial.group = new CollapsibleGroup;
-    g->setObjectName(name(id("CP_", "").constData()));
+    auto* g = serial.group = makeGroup(id("CP_", "").constData());
     serial.enable = addCheck(g, id("CB_", "_Enable").constData(), 0);
     serial.baudLabel = addLabel(g, id("L_", "_Baud").constData(), 1);
     serial.baud = addList(g, id("CB_", "_Baud").constData(), 1, BaudList);
@@ -166,7 +164,6 @@ TFParGen::SerialGroup TFParGen::Build_Serial_Group(const QString& port)
     serial.parity = addList(g, id("CB_", "_Parity").constData(), 2, ParityList);
     serial.stopLabel = addLabel(g, id("L_", "_Stop_Bits").constData(), 3);
     serial.stop = addList(g, id("CB_", "_Stop_Bits").constData(), 3, StopBitsList);
-    Fit_Group(g, serial.stop);
     allGroups_.append(g);
     CPG->addGroup(g);
     return serial;
@@ -184,64 +181,57 @@ void TFParGen::Create_Serial_Groups()
 
 void TFParGen::Create_Ethernet()
 {
-    auto* g = CP_Ethernet = new CollapsibleGroup;
-    g->setObjectName(QStringLiteral("CP_Ethernet"));
+    auto* g = CP_Ethernet = makeGroup("CP_Ethernet");
     L_Ethernet_IP = addLabel(g, "L_Ethernet_IP", 0);
     E_Ethernet_IP = addAddress(g, "E_Ethernet_IP", 0);
     L_Ethernet_SM = addLabel(g, "L_Ethernet_SM", 1);
     E_Ethernet_SM = addAddress(g, "E_Ethernet_SM", 1);
-    CB_Ethernet_En_GAT = addCheck(g, "CB_Ethernet_En_GAT", 2, kLabelWidth);
+    CB_Ethernet_En_GAT = addCheck(g, "CB_Ethernet_En_GAT", 2, false);
     E_Ethernet_GAT = addAddress(g, "E_Ethernet_GAT", 2);
     L_Ethernet_TCP_Port = addLabel(g, "L_Ethernet_TCP_Port", 3);
     E_Ethernet_TCP_Port = addEdit(g, "E_Ethernet_TCP_Port", 3);
     L_Ethernet_UDP_Port = addLabel(g, "L_Ethernet_UDP_Port", 4);
     E_Ethernet_UDP_Port = addEdit(g, "E_Ethernet_UDP_Port", 4);
-    Fit_Group(g, E_Ethernet_UDP_Port);
     allGroups_.append(g);
     CPG->addGroup(g);
 }
 
 void TFParGen::Create_PROFINET()
 {
-    auto* g = CP_PROFINET = new CollapsibleGroup;
-    g->setObjectName(QStringLiteral("CP_PROFINET"));
+    auto* g = CP_PROFINET = makeGroup("CP_PROFINET");
     L_PROFINET_IP = addLabel(g, "L_PROFINET_IP", 0);
     E_PROFINET_IP = addAddress(g, "E_PROFINET_IP", 0);
     L_PROFINET_SM = addLabel(g, "L_PROFINET_SM", 1);
     E_PROFINET_SM = addAddress(g, "E_PROFINET_SM", 1);
-    CB_PROFINET_EN_GAT = addCheck(g, "CB_PROFINET_EN_GAT", 2, kLabelWidth);
+    CB_PROFINET_EN_GAT = addCheck(g, "CB_PROFINET_EN_GAT", 2, false);
     E_PROFINET_GAT = addAddress(g, "E_PROFINET_GAT", 2);
     L_PROFINET_Name_Station = addLabel(g, "L_PROFINET_Name_Station", 3);
     E_PROFINET_Name_Station = addEdit(g, "E_PROFINET_Name_Station", 3, qs(kProfinetStationName));
     E_PROFINET_Name_Station->setMaxLength(15);
     L_PROFINET_Num_Byte = addLabel(g, "L_PROFINET_Num_Byte", 4);
     E_PROFINET_Num_Byte = addEdit(g, "E_PROFINET_Num_Byte", 4, QString::number(kProfinetInputBytes));
-    Fit_Group(g, E_PROFINET_Num_Byte);
     allGroups_.append(g);
     CPG->addGroup(g);
 }
 
 void TFParGen::Create_Modbus_TCP_Slave()
 {
-    auto* g = CP_Modbus_TCP_Slave = new CollapsibleGroup;
-    g->setObjectName(QStringLiteral("CP_Modbus_TCP_Slave"));
+    auto* g = CP_Modbus_TCP_Slave = makeGroup("CP_Modbus_TCP_Slave");
     L_ModbusTCPSlave_IP = addLabel(g, "L_ModbusTCPSlave_IP", 0);
     E_ModbusTCPSlave_IP = addAddress(g, "E_ModbusTCPSlave_IP", 0);
     L_ModbusTCPSlave_SM = addLabel(g, "L_ModbusTCPSlave_SM", 1);
     E_ModbusTCPSlave_SM = addAddress(g, "E_ModbusTCPSlave_SM", 1);
-    CB_ModbusTCPSlave_En_GAT = addCheck(g, "CB_ModbusTCPSlave_En_GAT", 2, kLabelWidth);
+    CB_ModbusTCPSlave_En_GAT = addCheck(g, "CB_ModbusTCPSlave_En_GAT", 2, false);
     E_ModbusTCPSlave_GAT = addAddress(g, "E_ModbusTCPSlave_GAT", 2);
     L_ModbusTCPSlave_Port = addLabel(g, "L_ModbusTCPSlave_Port", 3);
     E_ModbusTCPSlave_Port = addEdit(g, "E_ModbusTCPSlave_Port", 3, QStringLiteral("502"));
-    Fit_Group(g, E_ModbusTCPSlave_Port);
     allGroups_.append(g);
     CPG->addGroup(g);
 }
 
 void TFParGen::Create_MQTT()
 {
-    auto* g = CP_MQTT = new CollapsibleGroup;
-    g->setObjectName(QStringLiteral("CP_MQTT"));
+    auto* g = CP_MQTT = makeGroup("CP_MQTT");
     L_MQTT_Server = addLabel(g, "L_MQTT_Server", 0);
     E_MQTT_Server = addEdit(g, "E_MQTT_Server", 0);
     L_MQTT_Server_Port = addLabel(g, "L_MQTT_Server_Port", 1);
@@ -266,15 +256,13 @@ void TFParGen::Create_MQTT()
     E_MQTT_Password->setEchoMode(QLineEdit::Password);
     L_MQTT_ASync_Send_Time = addLabel(g, "L_MQTT_ASync_Send_Time", 12);
     E_MQTT_ASync_Send_Time = addEdit(g, "E_MQTT_ASync_Send_Time", 12);
-    Fit_Group(g, E_MQTT_ASync_Send_Time);
     allGroups_.append(g);
     CPG->addGroup(g);
 }
 
 void TFParGen::Create_TLS()
 {
-    auto* g = CP_TLS = new CollapsibleGroup;
-    g->setObjectName(QStringLiteral("CP_TLS"));
+    auto* g = CP_TLS = makeGroup("CP_TLS");
     CB_TLS_Enable = addCheck(g, "CB_TLS_Enable", 0);
     CB_TLS_En_Server_Auth = addCheck(g, "CB_TLS_En_Server_Auth", 1);
     L_TLS_Server_Cert = addLabel(g, "L_TLS_Server_Cert", 2);
@@ -287,28 +275,24 @@ void TFParGen::Create_TLS()
     L_TLS_Client_Cert_Key_Pass = addLabel(g, "L_TLS_Client_Cert_Key_Pass", 6);
     E_TLS_Client_Cert_Key_Pass = addEdit(g, "E_TLS_Client_Cert_Key_Pass", 6);
     E_TLS_Client_Cert_Key_Pass->setEchoMode(QLineEdit::Password);
-    Fit_Group(g, E_TLS_Client_Cert_Key_Pass);
     allGroups_.append(g);
     CPG->addGroup(g);
 }
 
 void TFParGen::Create_NTP()
 {
-    auto* g = CP_NTP = new CollapsibleGroup;
-    g->setObjectName(QStringLiteral("CP_NTP"));
+    auto* g = CP_NTP = makeGroup("CP_NTP");
     L_NTP_Server_URL = addLabel(g, "L_NTP_Server_URL", 0);
     E_NTP_Server_URL = addEdit(g, "E_NTP_Server_URL", 0);
     L_NTP_Poll_Time = addLabel(g, "L_NTP_Poll_Time", 1);
     E_NTP_Poll_Time = addEdit(g, "E_NTP_Poll_Time", 1);
-    Fit_Group(g, E_NTP_Poll_Time);
     allGroups_.append(g);
     CPG->addGroup(g);
 }
 
 void TFParGen::Create_EtherCAT_Slave()
 {
-    auto* g = CP_EtherCAT_Slave = new CollapsibleGroup;
-    g->setObjectName(QStringLiteral("CP_EtherCAT_Slave"));
+    auto* g = CP_EtherCAT_Slave = makeGroup("CP_EtherCAT_Slave");
     L_EtherCAT_Slave_Revision_Number = addLabel(g, "L_EtherCAT_Slave_Revision_Number", 0);
     E_EtherCAT_Slave_Revision_Number = addEdit(g, "E_EtherCAT_Slave_Revision_Number", 0, QStringLiteral("0"));
     digitsOnly(E_EtherCAT_Slave_Revision_Number);
@@ -318,7 +302,6 @@ void TFParGen::Create_EtherCAT_Slave()
     L_EtherCAT_Slave_Node_Address = addLabel(g, "L_EtherCAT_Slave_Node_Address", 2);
     E_EtherCAT_Slave_Node_Address = addEdit(g, "E_EtherCAT_Slave_Node_Address", 2, QStringLiteral("0"));
     digitsOnly(E_EtherCAT_Slave_Node_Address);
-    Fit_Group(g, E_EtherCAT_Slave_Node_Address);
     allGroups_.append(g);
     CPG->addGroup(g);
 }

@@ -1,5 +1,6 @@
 #include "params/TFParGen.h"
 
+#include "widgets/CollapsibleGroupStack.h"
 #include "widgets/HeadingPanel.h"
 #include "widgets/PlainText.h"
 
@@ -127,6 +128,7 @@ void TFParGen::Set_Lang()
     caption(L_EtherCAT_Slave_Revision_Number, E_EtherCAT_Slave_Revision_Number, 1141);
     caption(L_EtherCAT_Slave_Name, E_EtherCAT_Slave_Name, 1143);
     caption(L_EtherCAT_Slave_Node_Address, E_EtherCAT_Slave_Node_Address, 1145);
+    CPG->alignColumn(kLabelColumn, kLabelWidth);
 }
 
 } // namespace birch

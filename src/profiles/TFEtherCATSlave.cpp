@@ -159,13 +159,15 @@ void TFEtherCATSlave::Init_Table()
 
 void TFEtherCATSlave::initTable(GridView& table, bool SlaveMaster)
 {
-    Reset_Variable_Grid(table.grid(), Variable_Columns(SlaveMaster));
+    const VariableColumns& columns = Variable_Columns(SlaveMaster);
+    Reset_Variable_Grid(table.grid(), columns);
     for (int column = 0; column < table.grid().columnCount(); ++column) {
         const auto at = static_cast<std::size_t>(column);
         table.setColumnWidth(column, at < kFirstColumnWidths.size() ? kFirstColumnWidths[at] : kFurtherColumnWidth);
     }
     table.horizontalHeader()->setStretchLastSection(false);
-    table.setDropDown(Variable_Columns(SlaveMaster).type, [](int, int) {
+    table.setStretchColumns({columns.name, columns.mnemonic});
+    table.setDropDown(columns.type, [](int, int) {
         QStringList types;
         for (const std::string_view type : VarType)
             types << qs(type);
@@ -190,8 +192,10 @@ void TFEtherCATSlave::Set_Lang()
     PC->setTabText(PC->indexOf(TS_MasterToSlave), qs(texts[1535]));
     setHeaders(*ASG_MasterSlave, texts, kMasterSlaveHeaders);
     setHints(*ASG_MasterSlave, texts, kMasterSlaveHints);
-    ASG_SlaveMaster->refresh();
-    ASG_MasterSlave->refresh();
+    for (GridView* table : {ASG_SlaveMaster, ASG_MasterSlave}) {
+        table->refresh();
+        table->widenToHeaders();
+    }
     showPastDataArea();
 }
 

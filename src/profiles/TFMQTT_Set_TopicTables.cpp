@@ -69,6 +69,8 @@ void TFMQTT_Set_Topic::buildTables()
     Reset_Mqtt_Subscribe_Grid(ACG_Sub->grid());
     setWidths(*ACG_Pub, kPubWidths);
     setWidths(*ACG_Sub, kSubWidths);
+    ACG_Pub->setStretchColumns({PubColumn::Topic, PubColumn::Mnemonic});
+    ACG_Sub->setStretchColumns({SubColumn::Topic, SubColumn::Mnemonic});
 
     const QString value = qs(kTopicKeywords.front().keyword);
     ACG_Pub->setDropDown(PubColumn::QoS, [](int, int) { return kQoS; });
@@ -97,8 +99,10 @@ void TFMQTT_Set_Topic::setHeaderTexts()
     const TextList& texts = context_.state.TextTable;
     setHeaders(ACG_Pub->grid(), texts, kPubHeaders, kPubHints);
     setHeaders(ACG_Sub->grid(), texts, kSubHeaders, kSubHints);
-    ACG_Pub->refresh();
-    ACG_Sub->refresh();
+    for (GridView* table : {ACG_Pub, ACG_Sub}) {
+        table->refresh();
+        table->widenToHeaders();
+    }
 }
 
 // The table has already sized a double-clicked header column; a Template data cell opens the

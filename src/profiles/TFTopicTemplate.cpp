@@ -16,6 +16,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace birch {
 
 namespace {
@@ -85,6 +87,8 @@ void TFTopicTemplate::Set_Lang()
     Set_Caption();
     L_List_Keywords->setText(qs(texts[1404]));
     ASG_Keywords->setHorizontalHeaderLabels({qs(texts[1405]), qs(texts[1406])});
+    // The keyword column is never narrower than its title.
+    ASG_Keywords->setColumnWidth(0, std::max(kKeywordWidth, ASG_Keywords->horizontalHeader()->sectionSizeHint(0)));
     Btn_OK->setText(qs(texts[1407]));
     Btn_Cancel->setText(qs(texts[1408]));
     Laod_Keywords();

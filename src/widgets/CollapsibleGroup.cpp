@@ -2,10 +2,10 @@
 #include "widgets/PlainText.h"
 
 #include <QEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QRect>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -13,9 +13,11 @@ namespace birch {
 
 CollapsibleGroup::CollapsibleGroup(QWidget* parent)
     : QWidget(parent), header_(new QWidget(this)), title_(plainLabel(new QLabel(header_))),
-      chevron_(new QToolButton(header_)), body_(new QWidget(this))
+      chevron_(new QToolButton(header_)), body_(new QWidget(this)), grid_(new QGridLayout(body_))
 {
-    header_->setFixedHeight(kHeaderHeight);
+    // The stack gives each group the height it asks for, no more.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    header_->setMinimumHeight(kHeaderHeight);
     header_->setAutoFillBackground(true);
     header_->setBackgroundRole(QPalette::Mid);
     header_->setCursor(Qt::PointingHandCursor);
@@ -34,12 +36,16 @@ CollapsibleGroup::CollapsibleGroup(QWidget* parent)
     headerLayout->addWidget(title_, 1);
     headerLayout->addWidget(chevron_);
 
+    // Rows 28 pixels apart at the default font, a label's column and a control's column.
+    grid_->setContentsMargins(12, 8, 12, 12);
+    grid_->setHorizontalSpacing(6);
+    grid_->setVerticalSpacing(6);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(header_);
-    layout->addWidget(body_, 1);
-    applyHeight();
+    layout->addWidget(body_);
 }
 
 void CollapsibleGroup::setTitle(const QString& title)
@@ -52,17 +58,22 @@ QString CollapsibleGroup::title() const
     return title_->text();
 }
 
-void CollapsibleGroup::addControl(QWidget* control, const QRect& geometry)
+void CollapsibleGroup::addControl(QWidget* control, int row, int column, int columnSpan)
 {
-    control->setParent(body_);
-    control->setGeometry(geometry);
+    grid_->addWidget(control, row, column, 1, columnSpan);
     controls_.append(control);
 }
 
-void CollapsibleGroup::setExpandedHeight(int height)
+void CollapsibleGroup::addControls(const QList<QWidget*>& controls, int row, int column)
 {
-    expandedHeight_ = height;
-    applyHeight();
+    auto* cell = new QHBoxLayout;
+    cell->setSpacing(0);
+    for (QWidget* control : controls) {
+        cell->addWidget(control);
+        controls_.append(control);
+    }
+    cell->addStretch(1);
+    grid_->addLayout(cell, row, column);
 }
 
 void CollapsibleGroup::setCollapsed(bool collapsed)
@@ -70,7 +81,6 @@ void CollapsibleGroup::setCollapsed(bool collapsed)
     collapsed_ = collapsed;
     chevron_->setArrowType(collapsed ? Qt::DownArrow : Qt::UpArrow);
     body_->setVisible(!collapsed);
-    applyHeight();
 }
 
 bool CollapsibleGroup::eventFilter(QObject* watched, QEvent* event)
@@ -84,11 +94,6 @@ bool CollapsibleGroup::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonRelease)
         setCollapsed(!collapsed_);
     return true;
-}
-
-void CollapsibleGroup::applyHeight()
-{
-    setFixedHeight(collapsed_ ? kHeaderHeight : expandedHeight_);
 }
 
 } // namespace birch

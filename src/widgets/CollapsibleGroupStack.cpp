@@ -2,9 +2,12 @@
 
 #include "widgets/CollapsibleGroup.h"
 
+#include <QEvent>
+#include <QGridLayout>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace birch {
@@ -18,6 +21,7 @@ CollapsibleGroupStack::CollapsibleGroupStack(QWidget* parent) : QScrollArea(pare
     layout_->addStretch(1);
     setWidget(content);
     setWidgetResizable(true);
+    content->installEventFilter(this);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
     verticalScrollBar()->setSingleStep(28);
@@ -63,6 +67,51 @@ void CollapsibleGroupStack::scrollLines(int lines)
     const auto action = lines < 0 ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd;
     for (int i = 0; i < std::abs(lines); ++i)
         verticalScrollBar()->triggerAction(action);
+}
+
+void CollapsibleGroupStack::alignColumn(int column, int narrowest)
+{
+    int width = narrowest;
+    for (const CollapsibleGroup* group : groups_) {
+        const QGridLayout& grid = group->grid();
+        for (int i = 0; i < grid.count(); ++i) {
+            int row = 0;
+            int at = 0;
+            int rowSpan = 0;
+            int columnSpan = 0;
+            grid.getItemPosition(i, &row, &at, &rowSpan, &columnSpan);
+            if (at == column && columnSpan == 1)
+                width = std::max(width, grid.itemAt(i)->sizeHint().width());
+        }
+    }
+    for (CollapsibleGroup* group : groups_)
+        group->grid().setColumnMinimumWidth(column, width);
+}
+
+// The content's width, the scroll bar's and the frame's; the height is the scroll area's own.
+QSize CollapsibleGroupStack::minimumSizeHint() const
+{
+    const int width = widget()->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    return {width, QScrollArea::minimumSizeHint().height()};
+}
+
+QSize CollapsibleGroupStack::sizeHint() const
+{
+    return QScrollArea::sizeHint().expandedTo(minimumSizeHint());
+}
+
+// A group that needs another width (a longer text, a row shown) makes the window around ask
+// again. The content's layout may settle during a resize as well as on a layout request.
+bool CollapsibleGroupStack::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == widget() && (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Resize)) {
+        const int width = widget()->minimumSizeHint().width();
+        if (width != contentWidth_) {
+            contentWidth_ = width;
+            updateGeometry();
+        }
+    }
+    return QScrollArea::eventFilter(watched, event);
 }
 
 } // namespace birch

@@ -11,7 +11,7 @@ class CollapsibleGroup;
 
 // A vertically scrolling stack of collapsible groups. Shown groups sit one below the other
 // without gaps in the order last given to `arrange`; a collapsed or resized group moves the
-// ones below it.
+// ones below it. It never scrolls sideways: it asks for the width its widest group needs.
 class CollapsibleGroupStack : public QScrollArea {
     Q_OBJECT
 public:
@@ -27,12 +27,23 @@ public:
     // The groups not hidden, top to bottom.
     QList<CollapsibleGroup*> shownGroups() const;
 
+    // Gives `column` of every group's grid one width, the widest single-column entry's or
+    // `narrowest`, so that the groups' columns line up. Called again when texts change.
+    void alignColumn(int column, int narrowest);
+
     // Scrolls by whole lines: negative up, positive down.
     void scrollLines(int lines);
+
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QVBoxLayout* layout_;
     QList<CollapsibleGroup*> groups_;
+    int contentWidth_ = 0; // the content's minimum width last told to the window
 };
 
 } // namespace birch

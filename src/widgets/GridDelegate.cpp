@@ -1,5 +1,6 @@
 #include "widgets/GridDelegate.h"
 
+#include "widgets/DropDownList.h"
 #include "widgets/GridTableModel.h"
 #include "widgets/GridView.h"
 
@@ -52,6 +53,7 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
 
     auto* combo = new QComboBox(parent);
     combo->setEditable(false);
+    limitDropDownRows(*combo);
     combo->addItems(view_.dropDownItems(GridTableModel::gridRow(index), index.column()));
     const QPersistentModelIndex at(index);
     GridView* view = &view_;

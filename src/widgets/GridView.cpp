@@ -161,6 +161,12 @@ void GridView::Auto_Size_Column(int row, int column)
 // title in bold, for highlighted sections this table never shows.
 int GridView::contentWidth(int column) const
 {
+    return std::max(headerWidth(column), sizeHintForColumn(column));
+}
+
+// The width the header needs to show its text in full.
+int GridView::headerWidth(int column) const
+{
     const QHeaderView* header = horizontalHeader();
     QStyleOptionHeader title;
     title.initFrom(header);
@@ -168,9 +174,19 @@ int GridView::contentWidth(int column) const
     title.section = column;
     title.text = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     title.textAlignment = header->defaultAlignment();
-    const int headerWidth =
-        header->style()->sizeFromContents(QStyle::CT_HeaderSection, &title, QSize(), header).width();
-    return std::max(headerWidth, sizeHintForColumn(column));
+    return header->style()->sizeFromContents(QStyle::CT_HeaderSection, &title, QSize(), header).width();
+}
+
+void GridView::widenToHeaders()
+{
+    for (int column = 0; column < grid_.columnCount(); ++column) {
+        const int needed = headerWidth(column);
+        if (const auto stretch = stretchColumns_.find(column); stretch != stretchColumns_.end())
+            stretch->second = std::max(stretch->second, needed);
+        if (columnWidth(column) < needed)
+            setColumnWidth(column, needed);
+    }
+    fillWidth();
 }
 
 bool GridView::Jump_Next_Field(int key)
@@ -244,6 +260,39 @@ bool GridView::jumpFromEditor(QWidget* editor)
     closeEditor(editor, QAbstractItemDelegate::NoHint);
     Jump_Next_Field(kEnterKey);
     return true;
+}
+
+void GridView::setStretchColumns(std::vector<int> columns)
+{
+    stretchColumns_.clear();
+    for (const int column : columns)
+        stretchColumns_[column] = columnWidth(column);
+    fillWidth();
+}
+
+void GridView::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    fillWidth();
+}
+
+// Hands the room between the columns' total width and the viewport's to the shown stretch
+// columns, or takes it back from them down to their narrowest widths.
+void GridView::fillWidth()
+{
+    std::vector<int> shown;
+    for (const auto& [column, narrowest] : stretchColumns_)
+        if (!isColumnHidden(column))
+            shown.push_back(column);
+    const int room = viewport()->width() - horizontalHeader()->length();
+    if (shown.empty() || room == 0)
+        return;
+    const int count = static_cast<int>(shown.size());
+    for (int i = 0; i < count; ++i) {
+        const int column = shown[static_cast<std::size_t>(i)];
+        const int share = room / count + (i == 0 ? room % count : 0);
+        setColumnWidth(column, std::max(stretchColumns_[column], columnWidth(column) + share));
+    }
 }
 
 } // namespace birch

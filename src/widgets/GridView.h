@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <vector>
 
 namespace birch {
 
@@ -61,6 +62,15 @@ public:
     // Makes the cell current, scrolls it into view and gives the table the keyboard focus.
     void focusCell(int row, int column);
 
+    // The wide text columns: they take the room the view has beyond all columns' widths,
+    // shared evenly, and give it back as the view narrows, never below the width they had when
+    // named here. The user may still size every column, and auto-size stays as it is.
+    void setStretchColumns(std::vector<int> columns);
+
+    // Widens each column whose header text would be cut to the header's width; a column wide
+    // enough stays as it is. The tables call it whenever their header texts change.
+    void widenToHeaders();
+
     // The option-driven behaviours; the table calls them from its own events.
     void Auto_Size_Column(int row, int column);
     bool Jump_Next_Field(int key);
@@ -78,6 +88,7 @@ protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     friend class GridDelegate;
@@ -87,6 +98,8 @@ private:
     void openDropDown(const QModelIndex& index);
     void selectWholeRow(int row);
     int contentWidth(int column) const;
+    int headerWidth(int column) const;
+    void fillWidth();
 
     AppState& state_;
     GridModel grid_;
@@ -95,6 +108,7 @@ private:
     std::map<int, DropDownItems> dropDowns_;
     std::map<int, QString> suggestions_;
     std::set<int> ownDoubleClick_;
+    std::map<int, int> stretchColumns_; // column -> its narrowest width
 };
 
 } // namespace birch

@@ -16,4 +16,13 @@ void Init_Resources()
     (void)registered;
 }
 
+QIcon pictureIcon(const QString& name)
+{
+    Init_Resources();
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/birch/%1.png").arg(name));
+    icon.addFile(QStringLiteral(":/birch/%1@2x.png").arg(name));
+    return icon;
+}
+
 } // namespace birch

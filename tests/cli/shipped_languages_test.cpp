@@ -30,13 +30,21 @@ std::uint32_t littleEndian32(const std::string& bytes, std::size_t at)
 }
 
 // A flag the options dialog shows at its own size: a BMP of 48 by 48.
-void expectFlag(const std::filesystem::path& file)
+void expectBitmap(const std::filesystem::path& file, std::uint32_t size)
 {
     const std::string bytes = readAll(file);
     ASSERT_GE(bytes.size(), 26u) << file;
     EXPECT_EQ(bytes.substr(0, 2), "BM") << file;
-    EXPECT_EQ(littleEndian32(bytes, 18), 48u) << file;
-    EXPECT_EQ(littleEndian32(bytes, 22), 48u) << file;
+    EXPECT_EQ(littleEndian32(bytes, 18), size) << file;
+    EXPECT_EQ(littleEndian32(bytes, 22), size) << file;
+}
+
+// A 48 by 48 flag, and its 96 by 96 variant that a screen scaled to 200 % shows instead.
+void expectFlag(const std::string& name)
+{
+    const std::filesystem::path folder(BIRCH_SHIPPED_LANGUAGES);
+    expectBitmap(folder / (name + ".bmp"), 48);
+    expectBitmap(folder / (name + "@2x.bmp"), 96);
 }
 
 TEST(ShippedLanguageFiles, EveryFilePassesLangCheckWithAllTexts)
@@ -53,10 +61,11 @@ TEST(ShippedLanguageFiles, EveryLanguageHasItsFlagAndItsLocale)
 {
     for (const auto& file : shippedLanguageFiles()) {
         const std::string name = file.stem().string();
-        expectFlag(std::filesystem::path(BIRCH_SHIPPED_LANGUAGES) / (name + ".bmp"));
+        expectFlag(name);
         EXPECT_TRUE(languageLocale(name).has_value()) << name << " needs its locale, so Qt's dialogs follow it";
     }
-    expectFlag(std::filesystem::path(BIRCH_SHIPPED_LANGUAGES) / "DefaultFlag.bmp");
+    expectFlag("English");
+    expectFlag("DefaultFlag");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "widgets/CollapsibleGroup.h"
 #include "widgets/CollapsibleGroupStack.h"
 
+#include <QGridLayout>
 #include <QLayout>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -17,13 +18,20 @@ CollapsibleGroup* makeGroup(CollapsibleGroupStack& stack, const char* name, int 
     auto* group = new CollapsibleGroup;
     group->setObjectName(QString::fromLatin1(name));
     group->setTitle(QString::fromLatin1(name));
-    group->setExpandedHeight(height);
+    // A body as tall as makes the whole group `height` high.
+    const QMargins margins = group->grid().contentsMargins();
+    auto* filler = new QWidget;
+    filler->setFixedHeight(height - CollapsibleGroup::kHeaderHeight - margins.top() - margins.bottom());
+    group->addControl(filler, 0, 0);
     stack.addGroup(group);
     return group;
 }
 
+// Lets the groups' and the stack's layouts take effect, inner ones first.
 void settle(CollapsibleGroupStack& stack)
 {
+    for (int pass = 0; pass < 3; ++pass)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     stack.widget()->layout()->activate();
 }
 
@@ -68,8 +76,8 @@ private Q_SLOTS:
         auto* a = makeGroup(stack, "a", 80);
         auto* b = makeGroup(stack, "b", 80);
         auto* c = makeGroup(stack, "c", 80);
-        const auto aBytes = addByteAddressEdits(*a, QStringLiteral("A"), 10, 10);
-        const auto cBytes = addByteAddressEdits(*c, QStringLiteral("C"), 10, 10);
+        const auto aBytes = addByteAddressEdits(*a, QStringLiteral("A"), 1, 0);
+        const auto cBytes = addByteAddressEdits(*c, QStringLiteral("C"), 1, 0);
         auto* after = new QLineEdit(&stack);
         b->hide();
         stack.arrange({c, b, a}, {after});
@@ -79,7 +87,7 @@ private Q_SLOTS:
 
         QCOMPARE(stack.shownGroups(), (QList<CollapsibleGroup*>{c, a}));
         QCOMPARE(c->y(), 0);
-        QCOMPARE(a->y(), 80);
+        QCOMPARE(a->y(), c->height());
         QCOMPARE(aBytes[3]->objectName(), QStringLiteral("A4"));
         QCOMPARE(cBytes[3]->nextInFocusChain(), aBytes[0]);
         QCOMPARE(aBytes[3]->nextInFocusChain(), after);

@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cstdlib>
 #include <memory>
 
 using birch::GridView;
@@ -86,6 +87,7 @@ private Q_SLOTS:
     void rowButtonsPasteRefusalsAndOverwrite();
     void markedCellsStandOut();
     void ownDoubleClickColumnOpensNoEditor();
+    void stretchColumnsTakeAndGiveBackTheRoom();
 
 private:
     birch::test::UiFixture fixture;
@@ -431,6 +433,30 @@ void GridViewTest::ownDoubleClickColumnOpensNoEditor()
     QCOMPARE(edit->placeholderText(), QStringLiteral("$VALUE$"));
     QTest::keyClick(edit, Qt::Key_Escape);
     QVERIFY(fixture.problems().isEmpty());
+}
+
+// The wide text columns share the room the view has beyond its columns; the others keep their
+// widths, and narrowing gives the room back down to the stretch columns' own widths.
+void GridViewTest::stretchColumnsTakeAndGiveBackTheRoom()
+{
+    auto view = makeView(fixture.state);
+    for (int column = 0; column < kColumns; ++column)
+        view->setColumnWidth(column, 60);
+    view->setStretchColumns({2, 3});
+    const auto total = [&view] { return view->horizontalHeader()->length(); };
+    QCOMPARE(total(), view->viewport()->width());
+    QCOMPARE(view->columnWidth(1), 60);
+    QCOMPARE(view->columnWidth(4), 60);
+    QVERIFY(std::abs(view->columnWidth(2) - view->columnWidth(3)) <= 1);
+
+    view->resize(view->width() + 200, view->height());
+    QCOMPARE(total(), view->viewport()->width());
+    QCOMPARE(view->columnWidth(1), 60);
+
+    view->resize(200, view->height());
+    QCOMPARE(view->columnWidth(2), 60);
+    QCOMPARE(view->columnWidth(3), 60);
+    QCOMPARE(view->columnWidth(1), 60);
 }
 
 QTEST_MAIN(GridViewTest)

@@ -3,6 +3,7 @@
 
 #include "nmea/RuleGrid.h"
 #include "nmea/TFNMEA_0183_Set_Access2.h"
+#include "widgets/DropDownList.h"
 #include "widgets/GridView.h"
 #include "widgets/QtText.h"
 
@@ -12,9 +13,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <functional>
+#include <map>
 
 using birch::Prompter;
 using birch::qs;
@@ -211,6 +214,66 @@ private Q_SLOTS:
         show(f, w, [&](Window& w) {
             QCOMPARE(text(w, 1, RuleColumn::Mnemonic), std::string("Hour"));
             QCOMPARE(text(w, 5, RuleColumn::SerialChannel), std::string());
+            click(w, "Btn_Cancel");
+        });
+        QVERIFY(f.problems().isEmpty());
+    }
+
+    // A larger window gives the table more rows and its Data Field and Mnemonic columns more
+    // width; the size and the column widths are still there at the next showing.
+    void resizedWindowKeepsItsSizeAndColumnsForTheNextShowing()
+    {
+        birch::test::UiFixture f;
+        f.openProject("Harbour");
+        birch::test::writeFixture(f.state.NmeaAccessFile, kRuleFile);
+        Window w(f.context);
+        QSize size;
+        std::map<int, int> widths;
+        show(f, w, [&](Window& w) {
+            const int dataField = w.table().columnWidth(RuleColumn::DataField);
+            const int mnemonic = w.table().columnWidth(RuleColumn::Mnemonic);
+            const int sentence = w.table().columnWidth(RuleColumn::Sentence);
+            const int tableHeight = w.table().height();
+            w.resize(w.width() + 300, w.height() + 200);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            QVERIFY(w.table().height() > tableHeight);
+            QVERIFY(w.table().columnWidth(RuleColumn::DataField) > dataField);
+            QVERIFY(w.table().columnWidth(RuleColumn::Mnemonic) > mnemonic);
+            QCOMPARE(w.table().columnWidth(RuleColumn::Sentence), sentence);
+            size = w.size();
+            for (int column = 0; column < RuleColumn::Count; ++column)
+                widths[column] = w.table().columnWidth(column);
+            click(w, "Btn_Cancel");
+        });
+        show(f, w, [&](Window& w) {
+            QCOMPARE(w.size(), size);
+            for (int column = 0; column < RuleColumn::Count; ++column)
+                QCOMPARE(w.table().columnWidth(column), widths[column]);
+            click(w, "Btn_Cancel");
+        });
+        QVERIFY(f.problems().isEmpty());
+    }
+
+    // The sentence list holds many more entries than a drop-down shows: it opens at most 20
+    // entries tall and scrolls.
+    void longDropDownScrollsInsteadOfFillingTheScreen()
+    {
+        birch::test::UiFixture f;
+        f.openProject("Harbour");
+        birch::test::writeFixture(f.state.NmeaAccessFile, kRuleFile);
+        Window w(f.context);
+        show(f, w, [&](Window& w) {
+            clickCell(w, 1, RuleColumn::Sentence);
+            auto* combo = qobject_cast<QComboBox*>(w.table().indexWidget(indexOf(w, 1, RuleColumn::Sentence)));
+            QVERIFY(combo != nullptr);
+            QVERIFY(combo->count() > birch::kDropDownRows);
+            QAbstractItemView* list = combo->view();
+            QTRY_VERIFY(list->isVisible());
+            const int rowHeight = list->sizeHintForRow(0);
+            QVERIFY(list->viewport()->height() <= birch::kDropDownRows * rowHeight);
+            QVERIFY(list->viewport()->height() >= (birch::kDropDownRows - 1) * rowHeight);
+            QVERIFY(list->verticalScrollBar()->maximum() > 0);
+            combo->hidePopup();
             click(w, "Btn_Cancel");
         });
         QVERIFY(f.problems().isEmpty());

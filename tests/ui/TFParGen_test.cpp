@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -55,6 +56,30 @@ QStringList shownTitles(const QWidget& window)
 }
 
 // The widget Tab moves to from `widget`: the next one in the chain that can take focus.
+// Lets every pending layout of the window take effect.
+void settle()
+{
+    for (int pass = 0; pass < 3; ++pass)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+}
+
+// The group ends one margin below `last`: no shown row below it and no room left empty.
+bool endsWith(const CollapsibleGroup* group, const QWidget* last)
+{
+    settle();
+    return last->mapTo(group, QPoint(0, last->height())).y() + group->grid().contentsMargins().bottom() ==
+           group->height();
+}
+
+// `below` is on the row right under the one of `above`, in the same group: no shown row between.
+bool directlyBelow(const QWidget* above, const QWidget* below)
+{
+    settle();
+    const QWidget* body = above->parentWidget();
+    const int gap = below->mapTo(body, QPoint()).y() - above->mapTo(body, QPoint(0, above->height())).y();
+    return gap >= 0 && gap <= 8;
+}
+
 QWidget* nextTabStop(QWidget* widget)
 {
     for (QWidget* next = widget->nextInFocusChain(); next != widget; next = next->nextInFocusChain())
@@ -122,15 +147,14 @@ private Q_SLOTS:
             QCOMPARE(child<QComboBox>(d, "CB_RS485_1_Stop_Bits")->currentText(), QStringLiteral("1 bit"));
             QVERIFY(!child<QComboBox>(d, "CB_RS485_1_Baud")->isEditable());
 
-            // Stacked without gaps, each group as high as its last row plus header and margin.
+            // Stacked without gaps, each group as high as its last shown row plus header and margin.
             const auto groups = child<CollapsibleGroupStack>(d, "CPG")->shownGroups();
             d.layout()->activate();
             child<CollapsibleGroupStack>(d, "CPG")->widget()->layout()->activate();
             for (qsizetype i = 1; i < groups.size(); ++i)
                 QCOMPARE(groups[i]->y(), groups[i - 1]->y() + groups[i - 1]->height());
             QWidget* gat4 = edit(d, "E_Ethernet_GAT4");
-            QCOMPARE(child<CollapsibleGroup>(d, "CP_Ethernet")->expandedHeight(),
-                     gat4->y() + gat4->height() + CollapsibleGroup::kHeaderHeight + 12);
+            QVERIFY(endsWith(child<CollapsibleGroup>(d, "CP_Ethernet"), gat4));
             QVERIFY(child(d, "E_Ethernet_TCP_Port")->isHidden());
 
             // Tab order follows the numbering, then OK and Cancel.
@@ -587,7 +611,8 @@ private Q_SLOTS:
             QVERIFY(!child(d, "CB_ModbusSlave_Serial")->isVisible());
             modbus->setCollapsed(false);
             stackContent->layout()->activate();
-            QCOMPARE(modbus->height(), modbus->expandedHeight());
+            QCOMPARE(modbus->height(), modbus->sizeHint().height());
+            QVERIFY(endsWith(modbus, child(d, "CB_ModbusSlave_ReadInput")));
             d.done(QDialog::Rejected);
         });
         f->context.modalRunner.run(window);
@@ -637,18 +662,17 @@ private Q_SLOTS:
         f->prompter.answer(Prompter::Answer::Yes);
         f->runner.then([](QDialog& d) {
             auto* mqtt = child<CollapsibleGroup>(d, "CP_MQTT");
-            const auto fitsTo = [](const CollapsibleGroup* group, const QWidget* last) {
-                return group->expandedHeight() == last->y() + last->height() + CollapsibleGroup::kHeaderHeight + 12;
-            };
+            const auto fitsTo = endsWith;
             QVERIFY(child(d, "E_MQTT_Will_TopicName")->isHidden());
             QVERIFY(child(d, "E_MQTT_ASync_Send_Time")->isHidden());
-            QCOMPARE(child(d, "L_MQTT_Username")->y(), child(d, "L_MQTT_Will_TopicName")->y());
-            QCOMPARE(child(d, "E_MQTT_Username")->y(), child(d, "L_MQTT_Username")->y() - 3);
+            QVERIFY(directlyBelow(child(d, "CB_MQTT_WillFlag"), child(d, "E_MQTT_Username")));
+            QCOMPARE(child(d, "L_MQTT_Username")->geometry().center().y(),
+                     child(d, "E_MQTT_Username")->geometry().center().y());
             QVERIFY(fitsTo(mqtt, child(d, "E_MQTT_Password")));
             click(d, "CB_MQTT_WillFlag");
             QVERIFY(!child(d, "CB_MQTT_Will_QoS")->isHidden());
-            QCOMPARE(child(d, "L_MQTT_Username")->y(), child(d, "L_MQTT_Will_QoS")->y() + 28);
-            QCOMPARE(child(d, "L_MQTT_Password")->y(), child(d, "L_MQTT_Username")->y() + 28);
+            QVERIFY(directlyBelow(child(d, "CB_MQTT_Will_QoS"), child(d, "E_MQTT_Username")));
+            QVERIFY(directlyBelow(child(d, "E_MQTT_Username"), child(d, "E_MQTT_Password")));
             QVERIFY(fitsTo(mqtt, child(d, "E_MQTT_Password")));
 
             auto* tls = child<CollapsibleGroup>(d, "CP_TLS");
@@ -657,13 +681,15 @@ private Q_SLOTS:
             click(d, "CB_TLS_Enable");
             QVERIFY(!child(d, "CB_TLS_En_Server_Auth")->isHidden());
             QVERIFY(child(d, "E_TLS_Server_Cert")->isHidden());
-            QCOMPARE(child(d, "CB_TLS_En_Client_Auth")->y(), child(d, "CB_TLS_En_Server_Auth")->y() + 28);
+            QVERIFY(directlyBelow(child(d, "CB_TLS_En_Server_Auth"), child(d, "CB_TLS_En_Client_Auth")));
             QVERIFY(fitsTo(tls, child(d, "CB_TLS_En_Client_Auth")));
             click(d, "CB_TLS_En_Server_Auth");
             QVERIFY(!child(d, "E_TLS_Server_Cert")->isHidden());
-            QCOMPARE(child(d, "CB_TLS_En_Client_Auth")->y(), child(d, "E_TLS_Server_Cert")->y() + 28);
+            QVERIFY(directlyBelow(child(d, "E_TLS_Server_Cert"), child(d, "CB_TLS_En_Client_Auth")));
             click(d, "CB_TLS_En_Client_Auth");
-            QCOMPARE(child(d, "L_TLS_Client_Cert_Key_Pass")->y(), child(d, "CB_TLS_En_Client_Auth")->y() + 84);
+            QVERIFY(directlyBelow(child(d, "CB_TLS_En_Client_Auth"), child(d, "E_TLS_Client_Cert")));
+            QVERIFY(directlyBelow(child(d, "E_TLS_Client_Cert"), child(d, "E_TLS_Client_Cert_Key")));
+            QVERIFY(directlyBelow(child(d, "E_TLS_Client_Cert_Key"), child(d, "E_TLS_Client_Cert_Key_Pass")));
             QVERIFY(fitsTo(tls, child(d, "E_TLS_Client_Cert_Key_Pass")));
             click(d, "Btn_Cancel");
         });
@@ -701,6 +727,7 @@ private Q_SLOTS:
                                    "<RS485_1_ENABLE>1</RS485_1_ENABLE></Par_Gen>");
         TFParGen window(f->context);
         f->runner.then([&folder](QDialog& d) {
+            settle();
             QVERIFY(d.grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/parameters.png")));
             click(d, "Btn_Cancel");
         });

@@ -134,31 +134,67 @@ private Q_SLOTS:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 
-    void layoutIsTheBirchLayout_data()
+    // The picture buttons keep their size at the top right, left to right; the project's box sits
+    // above the step buttons, which share one size and one left edge, one row below the other.
+    void layoutKeepsTheBirchArrangement()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");
-        QTest::newRow("Btn_Info") << "Btn_Info" << QRect(516, 8, 50, 50);
-        QTest::newRow("Btn_Opz") << "Btn_Opz" << QRect(574, 8, 50, 50);
-        QTest::newRow("Btn_Close") << "Btn_Close" << QRect(632, 8, 50, 50);
-        QTest::newRow("Shape2") << "Shape2" << QRect(80, 70, 428, 36);
-        QTest::newRow("Btn_New") << "Btn_New" << QRect(80, 112, 170, 36);
-        QTest::newRow("Btn_Open") << "Btn_Open" << QRect(258, 112, 170, 36);
-        QTest::newRow("Btn_Prm_Gen") << "Btn_Prm_Gen" << QRect(80, 156, 170, 36);
-        QTest::newRow("Btn_NMEA0183_Access") << "Btn_NMEA0183_Access" << QRect(80, 200, 170, 36);
-        QTest::newRow("Btn_CreateBin") << "Btn_CreateBin" << QRect(80, 244, 170, 36);
-        QTest::newRow("Shape1") << "Shape1" << QRect(10, 295, 674, 1);
+        create();
+        QWidget* previous = nullptr;
+        for (const char* name : {"Btn_Info", "Btn_Opz", "Btn_Close"}) {
+            auto* picture = child<QPushButton>(name);
+            QCOMPARE(picture->size(), QSize(50, 50));
+            QCOMPARE(picture->y(), 8);
+            if (previous != nullptr)
+                QVERIFY(picture->x() > previous->geometry().right());
+            previous = picture;
+        }
+        QVERIFY(window->width() - previous->geometry().right() < 16);
+
+        const QRect first = child<QPushButton>("Btn_New")->geometry();
+        QVERIFY(first.width() >= 170 && first.height() >= 36);
+        const QRect box = child<QFrame>("Shape2")->geometry();
+        QCOMPARE(box.left(), first.left());
+        QVERIFY(box.bottom() < first.top());
+        QVERIFY(box.width() >= 428);
+        const QRect open = child<QPushButton>("Btn_Open")->geometry();
+        QCOMPARE(open.size(), first.size());
+        QCOMPARE(open.top(), first.top());
+        QVERIFY(open.left() > first.right());
+        QRect above = first;
+        for (const char* name : {"Btn_Prm_Gen", "Btn_NMEA0183_Access", "Btn_CreateBin"}) {
+            const QRect step = child<QPushButton>(name)->geometry();
+            QCOMPARE(step.size(), first.size());
+            QCOMPARE(step.left(), first.left());
+            QVERIFY(step.top() > above.bottom());
+            above = step;
+        }
+        const QRect line = child<QFrame>("Shape1")->geometry();
+        QVERIFY(line.top() > above.bottom());
+        QVERIFY(line.width() > window->width() * 9 / 10);
     }
 
-    void layoutIsTheBirchLayout()
+    // The step buttons share the widest caption's width; the window grows to hold them.
+    void stepButtonsShareTheWidestCaption()
     {
-        QFETCH(QString, name);
-        QFETCH(QRect, geometry);
         create();
-        const auto* control = window->findChild<QWidget*>(name);
-        QVERIFY(control != nullptr);
-        QCOMPARE(control->geometry(), geometry);
-        QVERIFY(control->isVisible());
+        const QString wide = QStringLiteral("Edit the access definitions of every NMEA 0183 sentence");
+        writeFixture(fixture->state.LanguageDir / "Wide.lng", "STR21 = " + wide.toStdString() + "\r\n");
+        QVERIFY(!Switch_Language(fixture->state, "Wide").has_value());
+        window->Change_Language();
+        auto* widest = child<QPushButton>("Btn_NMEA0183_Access");
+        QCOMPARE(widest->text(), wide);
+        QVERIFY(widest->width() >= widest->sizeHint().width());
+        QVERIFY(widest->width() > 170);
+        for (const char* name : {"Btn_New", "Btn_Open", "Btn_Prm_Gen", "Btn_CreateBin"})
+            QCOMPARE(child<QPushButton>(name)->width(), widest->width());
+        QVERIFY(child<QPushButton>("Btn_Open")->geometry().right() < window->width());
+        QVERIFY(window->width() > 694);
+
+        // A hidden step of another profile does not widen the shown ones.
+        writeFixture(fixture->state.LanguageDir / "Wide.lng", "STR27 = " + wide.toStdString() + " and more\r\n");
+        QVERIFY(!Switch_Language(fixture->state, "Wide").has_value());
+        window->Change_Language();
+        QCOMPARE(child<QPushButton>("Btn_New")->width(), 170);
     }
 
     void windowIsFixedWithHeadingLabelsAndHiddenSiblings()
@@ -170,20 +206,25 @@ private Q_SLOTS:
         QVERIFY(!window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         QCOMPARE(window->windowTitle(), QStringLiteral("Velmora - Configurator Birchcfg - NMEA 0183 / Modbus Slave "));
-        QCOMPARE(child<QLabel>("L_SW_Code")->text(), QStringLiteral("Birchcfg"));
-        QCOMPARE(child<QLabel>("L_SW_Code")->pos(), QPoint(16, 8));
-        QCOMPARE(child<QLabel>("L_SW_Desc")->text(), QStringLiteral("NMEA 0183 / Modbus Slave - Converter"));
-        QCOMPARE(child<QLabel>("L_SW_Desc")->pos(), QPoint(16, 42));
-        QCOMPARE(child<QLabel>("L_Velmora")->pos(), QPoint(565, 260));
-        QCOMPARE(child<QLabel>("L_Velmora")->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(child<QLabel>("L_Name_Conf")->pos(), QPoint(87, 75));
-        QCOMPARE(child<QLabel>("L_Name_Conf_L2")->pos(), QPoint(87, 88));
+        const auto* code = child<QLabel>("L_SW_Code");
+        const auto* description = child<QLabel>("L_SW_Desc");
+        QCOMPARE(code->text(), QStringLiteral("Birchcfg"));
+        QCOMPARE(description->text(), QStringLiteral("NMEA 0183 / Modbus Slave - Converter"));
+        QCOMPARE(code->x(), 16);
+        QCOMPARE(description->x(), code->x());
+        QVERIFY(description->y() > code->y());
+        const auto* web = child<QLabel>("L_Velmora");
+        QCOMPARE(web->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(web->x() > child<QFrame>("Shape2")->geometry().right());
+        QCOMPARE(web->geometry().bottom(), child<QPushButton>("Btn_CreateBin")->geometry().bottom());
+        const QRect box = child<QFrame>("Shape2")->geometry();
+        for (const char* line : {"L_Name_Conf", "L_Name_Conf_L2"})
+            QVERIFY(box.contains(child<QLabel>(line)->geometry().translated(box.topLeft())));
+        QVERIFY(child<QLabel>("L_Name_Conf_L2")->y() > child<QLabel>("L_Name_Conf")->y());
         for (int step = 1; step <= 8; ++step) {
             const auto* label = child<QLabel>(qPrintable(QStringLiteral("L_Step_%1").arg(step)));
             QCOMPARE(label->text(), QStringLiteral("Step %1").arg(step));
             QCOMPARE(label->isVisible(), step <= 4);
-            if (step <= 4)
-                QCOMPARE(label->pos(), QPoint(16, 84 + 44 * step));
         }
         for (const char* sibling : {"Btn_PROFINET_XML", "Btn_PROFINET_Map", "Btn_MQTT_Set_Topic",
                                     "Btn_EtherCAT_Set_Access", "Btn_EtherCAT_ESI_File"})
@@ -211,7 +252,7 @@ private Q_SLOTS:
     }
 
     // Steps 1-4 stay where they are; the profile's own steps follow Update Device, one row each,
-    // and the line, the update link and the window's height move down with the last one.
+    // each beside its step label, and the line and the window's height move down with the last one.
     void eachProfileShowsItsOwnSteps()
     {
         QFETCH(int, profile);
@@ -221,25 +262,30 @@ private Q_SLOTS:
         create();
         for (const char* step : {"Btn_New", "Btn_Open", "Btn_Prm_Gen", "Btn_NMEA0183_Access", "Btn_CreateBin"})
             QVERIFY(child<QPushButton>(step)->isVisible());
-        QCOMPARE(child<QPushButton>("Btn_CreateBin")->geometry(), QRect(80, 244, 170, 36));
+        const QRect update = child<QPushButton>("Btn_CreateBin")->geometry();
         for (const char* sibling : {"Btn_PROFINET_XML", "Btn_PROFINET_Map", "Btn_MQTT_Set_Topic",
                                     "Btn_EtherCAT_Set_Access", "Btn_EtherCAT_ESI_File"}) {
             const qsizetype index = ownSteps.indexOf(QLatin1String(sibling));
             auto* button = child<QPushButton>(sibling);
             QCOMPARE(button->isVisible(), index >= 0);
             if (index >= 0)
-                QCOMPARE(button->geometry(), QRect(80, 244 + 44 * int(index + 1), 170, 36));
+                QCOMPARE(button->geometry(), update.translated(0, 44 * int(index + 1)));
         }
         const int steps = 4 + int(ownSteps.size());
+        const QList<const char*> buttons = {"Btn_New", "Btn_Prm_Gen", "Btn_NMEA0183_Access", "Btn_CreateBin"};
         for (int step = 1; step <= 8; ++step) {
             auto* label = child<QLabel>(qPrintable(QStringLiteral("L_Step_%1").arg(step)));
             QCOMPARE(label->isVisible(), step <= steps);
-            if (step <= steps)
-                QCOMPARE(label->pos(), QPoint(16, 84 + 44 * step));
+            if (step > steps)
+                continue;
+            const QString name = step <= 4 ? QString::fromLatin1(buttons[step - 1]) : ownSteps[step - 5];
+            const QRect button = child<QPushButton>(qPrintable(name))->geometry();
+            QVERIFY(label->geometry().right() < button.left());
+            QCOMPARE(label->geometry().center().y(), button.center().y());
         }
-        const int lastTop = 244 + 44 * int(ownSteps.size());
-        QCOMPARE(child<QFrame>("Shape1")->geometry(), QRect(10, lastTop + 51, 674, 1));
-        QCOMPARE(window->size(), QSize(694, lastTop + 152));
+        const int lastBottom = update.bottom() + 44 * int(ownSteps.size());
+        QVERIFY(child<QFrame>("Shape1")->y() > lastBottom);
+        QCOMPARE(window->size(), QSize(694, 396 + 44 * int(ownSteps.size())));
         QVERIFY2(window->windowTitle().startsWith(QStringLiteral("Velmora - Configurator Birchcfg - NMEA 0183")) &&
                      window->windowTitle().endsWith(titleEnd),
                  qPrintable(window->windowTitle()));

@@ -110,7 +110,9 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(UiContext& context, QWidget* pa
     connect(Btn_PasteRow, &QPushButton::clicked, this, &TFNMEA_0183_Set_Access2::onPasteRow);
     connect(ASG, &GridView::cellChosen, this, &TFNMEA_0183_Set_Access2::onCellChosen);
 
-    resize(kClientWidth, kClientHeight);
+    // The data-area map comes on top of the table's own room, so the table shows as many rows as
+    // it did without the map.
+    resize(kClientWidth, kClientHeight + P_DataArea->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     Set_Lang();

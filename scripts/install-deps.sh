@@ -2,10 +2,12 @@
 # Installs the Debian packages the configurator needs to build, test, package and run: dpkg-dev
 # and file let `make package` work out the package's dependencies; Qt's translations, the desktop
 # file and AppStream validators are there for the tests.
-# Only missing packages are installed; the package lists are refreshed only then.
+# Only missing packages are installed; the package lists are refreshed only then. Packages named
+# as arguments are installed instead of these (scripts/install-fuzz-deps.sh does so).
 set -euo pipefail
 
-packages=(
+packages=("$@")
+[ ${#packages[@]} -gt 0 ] || packages=(
   build-essential cmake ninja-build
   qt6-base-dev qt6-qpa-plugins qt6-serialport-dev
   libpugixml-dev libcurl4-openssl-dev libcli11-dev nlohmann-json3-dev

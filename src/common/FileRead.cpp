@@ -23,8 +23,12 @@ FileReadResult readFileForParsing(const std::filesystem::path& file, std::size_t
 {
     std::error_code ec;
     const auto status = std::filesystem::status(file, ec);
-    if (status.type() == std::filesystem::file_type::not_found)
+    if (status.type() == std::filesystem::file_type::not_found) {
+        // A link whose target is gone stands for a file the user has, not one never made.
+        if (std::filesystem::is_symlink(std::filesystem::symlink_status(file, ec)))
+            return failed("the symbolic link points to a file that does not exist");
         return {};
+    }
     if (ec)
         return failed(ec.message());
     // Checked before opening, so that a pipe or device never blocks the reader.

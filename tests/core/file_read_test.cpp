@@ -42,6 +42,16 @@ TEST(FileRead, RefusesFoldersAndPipesWithoutBlocking)
     }
 }
 
+// Something the user has is in the way; the file is not simply missing.
+TEST(FileRead, DanglingLinkIsAFailure)
+{
+    TempDir dir;
+    std::filesystem::create_symlink(dir / "gone.xml", dir / "f");
+    const auto result = readFileForParsing(dir / "f");
+    EXPECT_EQ(result.status, FileReadResult::Status::Failed);
+    EXPECT_NE(result.reason.find("link"), std::string::npos) << result.reason;
+}
+
 TEST(FileRead, RefusesFilesAboveTheCap)
 {
     TempDir dir;

@@ -375,12 +375,26 @@ TEST(ImageBank, MoreThan128RulesFillTheTableAndCountTheRest)
     EXPECT_EQ(le(bank.Bytes, kBankSize - kBankRuleSize + 2, 2), 127u);
 }
 
-TEST(ImageBank, RulesWithoutListenerOrWithOddRoot)
+// A rule file whose first node holds no NMEA_Listener gives no image, as `check` and the
+// editors refuse it too.
+TEST(ImageBank, RulesWithoutListenerUnderTheFirstNodeAreAnError)
 {
-    EXPECT_EQ(compile(rs485ParGen(), "<NMEA_0183><Other>" + rule() + "</Other></NMEA_0183>").Accepted, 0);
-    EXPECT_EQ(
-        compile(rs485ParGen(), "<!--c--><NMEA_0183><NMEA_Listener>" + rule() + "</NMEA_Listener></NMEA_0183>").Accepted,
-        0);
+    const std::string listener = "<NMEA_Listener>" + rule() + "</NMEA_Listener>";
+    for (const std::string& rules :
+         {"<NMEA_0183><Other>" + rule() + "</Other></NMEA_0183>", "<!--c--><NMEA_0183>" + listener + "</NMEA_0183>",
+          "<!DOCTYPE NMEA_0183><NMEA_0183>" + listener + "</NMEA_0183>",
+          "<?xml version=\"1.0\"?><NMEA_0183>" + listener + "</NMEA_0183>", std::string("<NMEA_0183/>")}) {
+        SCOPED_TRACE(rules);
+        const std::string parGen = rs485ParGen();
+        const CompileBankResult result = Compile_Bank(parGen, rules, catalog());
+        ASSERT_FALSE(result.ok());
+        EXPECT_EQ(result.error->source, BankSourceError::Source::Rules);
+        EXPECT_NE(result.error->reason.find("NMEA_Listener"), std::string::npos);
+    }
+}
+
+TEST(ImageBank, RulesUnderAnyRootName)
+{
     // Children are taken by position whatever their name.
     EXPECT_EQ(compile(rs485ParGen(), "<X><NMEA_Listener><item Enable=\"Y\" Serial_Channel=\"RS485 2\" "
                                      "Sentence=\"ZDA\" DataField=\"day [decimal]\"/></NMEA_Listener></X>")

@@ -2,11 +2,13 @@
 # Installs the Debian packages the configurator needs to build, test, package and run: dpkg-dev
 # and file let `make package` work out the package's dependencies; Qt's translations, the desktop
 # file and AppStream validators are there for the tests.
-# With --bench it adds what `make bench` needs beyond that: Xvfb, the display the start-up is
-# measured on. Only missing packages are installed; the package lists are refreshed only then.
+# Only missing packages are installed; the package lists are refreshed only then. Packages named
+# as arguments are installed instead of these (`make bench` names xvfb, the display the start-up
+# is measured on; scripts/install-fuzz-deps.sh names the fuzzing compiler).
 set -euo pipefail
 
-packages=(
+packages=("$@")
+[ ${#packages[@]} -gt 0 ] || packages=(
   build-essential cmake ninja-build
   qt6-base-dev qt6-qpa-plugins qt6-serialport-dev
   libpugixml-dev libcurl4-openssl-dev libcli11-dev nlohmann-json3-dev
@@ -16,9 +18,6 @@ packages=(
   qt6-translations-l10n desktop-file-utils appstream
   libx11-dev
 )
-if [ "${1:-}" = --bench ]; then
-  packages+=(xvfb)
-fi
 
 missing=()
 for p in "${packages[@]}"; do

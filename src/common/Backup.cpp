@@ -1,5 +1,9 @@
 #include "common/Backup.h"
 
+#include "platform/FileSystemCalls.h"
+
+#include <cerrno>
+#include <cstring>
 #include <system_error>
 
 namespace birch {
@@ -16,9 +20,8 @@ BackupResult keepBackup(const std::filesystem::path& file)
         candidate = file;
         candidate += ".bak." + std::to_string(n);
     }
-    std::filesystem::rename(file, candidate, ec);
-    if (ec) {
-        result.error = ec.message();
+    if (fileSystemCalls().rename(file.c_str(), candidate.c_str()) != 0) {
+        result.error = std::strerror(errno);
         return result;
     }
     result.backup = candidate;

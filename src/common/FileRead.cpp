@@ -1,6 +1,10 @@
 #include "common/FileRead.h"
 
-#include <fstream>
+#include "platform/FileSystemCalls.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <system_error>
 
 namespace birch {
@@ -19,8 +23,12 @@ FileReadResult readFileForParsing(const std::filesystem::path& file, std::size_t
 {
     std::error_code ec;
     const auto status = std::filesystem::status(file, ec);
-    if (status.type() == std::filesystem::file_type::not_found)
+    if (status.type() == std::filesystem::file_type::not_found) {
+        // A link whose target is gone stands for a file the user has, not one never made.
+        if (std::filesystem::is_symlink(std::filesystem::symlink_status(file, ec)))
+            return failed("the symbolic link points to a file that does not exist");
         return {};
+    }
     if (ec)
         return failed(ec.message());
     // Checked before opening, so that a pipe or device never blocks the reader.
@@ -32,16 +40,31 @@ FileReadResult readFileForParsing(const std::filesystem::path& file, std::size_t
     if (size > maxSize)
         return failed("the file is larger than " + std::to_string(maxSize) + " bytes");
 
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return failed("the file cannot be opened for reading");
-    std::string bytes;
-    bytes.resize(static_cast<std::size_t>(size));
-    in.read(bytes.data(), static_cast<std::streamsize>(size));
-    if (in.gcount() != static_cast<std::streamsize>(size))
+    const FileSystemCalls& calls = fileSystemCalls();
+    // Non-blocking, so that a pipe put in place after the check above cannot hang the reader.
+    const int fd = calls.open(file.c_str(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0)
+        return failed(std::strerror(errno));
+    // One byte more than expected, to notice a file that grew while it was read.
+    std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = calls.read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno;
+            calls.close(fd);
+            return failed(std::strerror(error));
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    calls.close(fd);
+    if (got != size)
         return failed("the file changed while it was read");
-    if (in.peek() != std::char_traits<char>::eof())
-        return failed("the file changed while it was read");
+    bytes.resize(got);
 
     FileReadResult result;
     result.status = FileReadResult::Status::Ok;

@@ -9,7 +9,8 @@ namespace birch {
 inline constexpr std::size_t kMaxParsedFileSize = 16u * 1024u * 1024u;
 
 // The outcome of reading a file for parsing. `missing` means nothing exists at the path (the
-// documented "file does not exist" case); any other failure carries a reason.
+// documented "file does not exist" case; a dangling symbolic link is a failure, not missing);
+// any other failure carries a reason.
 struct FileReadResult {
     enum class Status { Ok, Missing, Failed };
     Status status = Status::Missing;

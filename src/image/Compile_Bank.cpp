@@ -227,6 +227,13 @@ CompileBankResult Compile_Bank(std::optional<std::string_view> parGen, std::opti
 
     if (rulesDocument.ok()) {
         const pugi::xml_node listener = childElement(firstNode(*rulesDocument.document), "NMEA_Listener");
+        // The editors load no rule from such a file and `check` refuses it; an image without the
+        // user's rules must not reach the device either.
+        if (!listener) {
+            result.error = BankSourceError{BankSourceError::Source::Rules,
+                                           "no NMEA_Listener element under the document's first node"};
+            return result;
+        }
         for (const pugi::xml_node candidate : childrenByPosition(listener)) {
             const auto rule = encodeRule(candidate, bank.General.NMEA_Serial_Mask, catalog);
             if (!rule)

@@ -36,8 +36,9 @@ struct CompileBankResult {
 };
 
 // Builds the device image from the contents of ParGen.xml and NMEA_0183_Set_Access.xml
-// (nothing for a missing file). A file that exists but is not well-formed XML is an error:
-// an image built without it would silently drop the user's settings or rules.
+// (nothing for a missing file). A file that exists but is not well-formed XML, or a rule file
+// without NMEA_Listener under its first node, is an error: an image built without it would
+// silently drop the user's settings or rules.
 CompileBankResult Compile_Bank(std::optional<std::string_view> parGen, std::optional<std::string_view> rules,
                                const Catalog& catalog);
 

@@ -43,19 +43,24 @@ TEST(CompileCli, FileProblemsExitThreeNamingTheFile)
         const char* name;
         std::string parGen;
         bool outputBlocked;
+        bool rulesAreAFolder;
         const char* named;
     };
-    for (const Case& c : {Case{"malformed ParGen", "<Par_Gen>", false, "ParGen.xml"},
-                          Case{"image cannot be written", rs485ParGen(), true, "bin"}}) {
+    for (const Case& c : {Case{"malformed ParGen", "<Par_Gen>", false, false, "ParGen.xml"},
+                          Case{"rule file cannot be read", rs485ParGen(), false, true, "NMEA_0183_Set_Access.xml"},
+                          Case{"image cannot be written", rs485ParGen(), true, false, "bin"}}) {
         SCOPED_TRACE(c.name);
         TempDir dir;
         const auto project = dir / "Ship";
         writeFixture(project / "ParGen.xml", c.parGen);
         if (c.outputBlocked)
             writeFixture(project / "bin", "a file where the folder belongs");
+        if (c.rulesAreAFolder)
+            std::filesystem::create_directories(project / "NMEA_0183_Set_Access.xml");
         const CliResult result = runCli({"compile", project.string()});
         EXPECT_EQ(result.exitCode, 3);
         EXPECT_NE(result.err.find(c.named), std::string::npos) << result.err;
+        EXPECT_FALSE(std::filesystem::exists(project / "bin" / "bank.bin"));
     }
 }
 

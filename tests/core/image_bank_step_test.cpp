@@ -1,4 +1,5 @@
 #include "FailingFileWriter.h"
+#include "FileFaults.h"
 #include "ImageTestData.h"
 #include "TempDir.h"
 
@@ -7,6 +8,8 @@
 #include "nmea/Catalog.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace birch::test {
 namespace {
@@ -82,16 +85,19 @@ TEST(ImageBankStep, MalformedOrUnreadableSourcesStopBeforeWriting)
     struct Case {
         const char* name;
         bool parGenIsFolder;
+        bool rulesIsFolder;
         std::string parGen;
         std::string rules;
         BankStepOutcome::Status status;
         bool parGenNamed;
     };
     const std::vector<Case> cases = {
-        {"broken ParGen", false, "<Par_Gen><RS232_ENABLE>1</Par_Gen>", rulesXml({rule()}),
+        {"broken ParGen", false, false, "<Par_Gen><RS232_ENABLE>1</Par_Gen>", rulesXml({rule()}),
          BankStepOutcome::Status::Malformed, true},
-        {"broken rules", false, rs485ParGen(), "<NMEA_0183><NMEA_Listener>", BankStepOutcome::Status::Malformed, false},
-        {"ParGen is a folder", true, "", rulesXml({rule()}), BankStepOutcome::Status::Unreadable, true},
+        {"broken rules", false, false, rs485ParGen(), "<NMEA_0183><NMEA_Listener>", BankStepOutcome::Status::Malformed,
+         false},
+        {"ParGen is a folder", true, false, "", rulesXml({rule()}), BankStepOutcome::Status::Unreadable, true},
+        {"rules are a folder", false, true, rs485ParGen(), "", BankStepOutcome::Status::Unreadable, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -100,13 +106,29 @@ TEST(ImageBankStep, MalformedOrUnreadableSourcesStopBeforeWriting)
             std::filesystem::create_directories(p.state.ParGenFile);
         else
             writeFixture(p.state.ParGenFile, c.parGen);
-        writeFixture(p.state.NmeaAccessFile, c.rules);
+        if (c.rulesIsFolder)
+            std::filesystem::create_directories(p.state.NmeaAccessFile);
+        else
+            writeFixture(p.state.NmeaAccessFile, c.rules);
         const BankStepOutcome outcome = compileAndSaveBank(p.state, p.writer);
         EXPECT_EQ(outcome.status, c.status);
         EXPECT_EQ(outcome.file, c.parGenNamed ? p.state.ParGenFile : p.state.NmeaAccessFile);
         EXPECT_FALSE(outcome.reason.empty());
         EXPECT_FALSE(std::filesystem::exists(p.state.ProjectDir / "bin" / "bank.bin"));
     }
+}
+
+TEST(ImageBankStep, RuleFileThatCannotBeOpenedStopsBeforeWriting)
+{
+    Project p;
+    writeFixture(p.state.ParGenFile, rs485ParGen());
+    writeFixture(p.state.NmeaAccessFile, rulesXml({rule()}));
+    const ScopedFileSystemCalls faulty(openingFails(p.state.NmeaAccessFile, EACCES));
+    const BankStepOutcome outcome = compileAndSaveBank(p.state, p.writer);
+    EXPECT_EQ(outcome.status, BankStepOutcome::Status::Unreadable);
+    EXPECT_EQ(outcome.file, p.state.NmeaAccessFile);
+    EXPECT_EQ(outcome.reason, std::strerror(EACCES));
+    EXPECT_FALSE(std::filesystem::exists(p.state.ProjectDir / "bin" / "bank.bin"));
 }
 
 } // namespace

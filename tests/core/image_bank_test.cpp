@@ -274,6 +274,32 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"GsvSentenceNumberIndexed",
                  rule({{"Sentence", "GSV"}, {"DataField", "Sentence number [decimal]"}, {"Index", "3"}}), true,
                  entry(10, 1, 1, 1, 0, 0, 3)},
+        // The GSV fields that carry an index are 1 and 3 to 6; the alarm sentences 41 to 47 all do.
+        RuleCase{
+            "GsvSatellitesInViewNotIndexed",
+            rule({{"Sentence", "GSV"}, {"DataField", "Total number of satellites in view [decimal]"}, {"Index", "3"}}),
+            true, entry(10, 1, 1, 2)},
+        RuleCase{"GsvSatelliteIdIndexed",
+                 rule({{"Sentence", "GSV"}, {"DataField", "Satellite ID number [decimal]"}, {"Index", "4"}}), true,
+                 entry(10, 1, 1, 3, 0, 0, 4)},
+        RuleCase{"GsvSnrIndexed",
+                 rule({{"Sentence", "GSV"},
+                       {"DataField", "SNR (C/No) 00-99 dB-Hz, null when not tracking [decimal]"},
+                       {"Index", "2"}}),
+                 true, entry(10, 1, 1, 6, 0, 0, 2)},
+        RuleCase{
+            "PjelcBeforeAlarmsNotIndexed",
+            rule({{"Sentence", "$PJELC"}, {"DataField", "Feedback angle, Number [floating point]"}, {"Index", "3"}}),
+            true, entry(40, 1, 1, 0)},
+        RuleCase{"FirstAlarmSentenceIndexed",
+                 rule({{"Sentence", "$VTHA0"}, {"DataField", "Alarm, Value [decimal]"}, {"Index", "5"}}), true,
+                 entry(41, 1, 1, 0, 0, 0, 5)},
+        RuleCase{"LastAlarmSentenceIndexed",
+                 rule({{"Sentence", "$VTHS0"}, {"DataField", "Alarm, Value [decimal]"}, {"Index", "6"}}), true,
+                 entry(47, 1, 1, 0, 0, 0, 6)},
+        RuleCase{"SentenceAfterAlarmsNotIndexed",
+                 rule({{"Sentence", "$VTHC0"}, {"DataField", "Position command, Number [decimal]"}, {"Index", "7"}}),
+                 true, entry(48, 1, 1, 0)},
         RuleCase{"GsvSignalIdNotIndexed",
                  rule({{"Sentence", "GSV"}, {"DataField", "Signal ID [decimal]"}, {"Index", "3"}}), true,
                  entry(10, 1, 1, 7)},
@@ -284,6 +310,7 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"PositionLow16Bits", rule({{"Position", "70000"}}), true, entry(1, 4464, 1, 0)},
         RuleCase{"PositionNegative", rule({{"Position", "-1"}}), true, entry(1, 0xFFFF, 1, 0)},
         RuleCase{"PositionNotANumber", rule({{"Position", "1e3"}}), true, entry(1, 0, 1, 0)},
+        RuleCase{"PositionBlanksTrimmed", rule({{"Position", "  42 "}}), true, entry(1, 42, 1, 0)},
         // Only blanks are trimmed: a tab or line break (written as a character reference) stays.
         RuleCase{"IndexTrimsBlanksOnly",
                  rule({{"Sentence", "XDR"}, {"DataField", "Units of measure [character]"}, {"Index", "&#9;12"}}), true,
@@ -348,12 +375,26 @@ TEST(ImageBank, MoreThan128RulesFillTheTableAndCountTheRest)
     EXPECT_EQ(le(bank.Bytes, kBankSize - kBankRuleSize + 2, 2), 127u);
 }
 
-TEST(ImageBank, RulesWithoutListenerOrWithOddRoot)
+// A rule file whose first node holds no NMEA_Listener gives no image, as `check` and the
+// editors refuse it too.
+TEST(ImageBank, RulesWithoutListenerUnderTheFirstNodeAreAnError)
 {
-    EXPECT_EQ(compile(rs485ParGen(), "<NMEA_0183><Other>" + rule() + "</Other></NMEA_0183>").Accepted, 0);
-    EXPECT_EQ(
-        compile(rs485ParGen(), "<!--c--><NMEA_0183><NMEA_Listener>" + rule() + "</NMEA_Listener></NMEA_0183>").Accepted,
-        0);
+    const std::string listener = "<NMEA_Listener>" + rule() + "</NMEA_Listener>";
+    for (const std::string& rules :
+         {"<NMEA_0183><Other>" + rule() + "</Other></NMEA_0183>", "<!--c--><NMEA_0183>" + listener + "</NMEA_0183>",
+          "<!DOCTYPE NMEA_0183><NMEA_0183>" + listener + "</NMEA_0183>",
+          "<?xml version=\"1.0\"?><NMEA_0183>" + listener + "</NMEA_0183>", std::string("<NMEA_0183/>")}) {
+        SCOPED_TRACE(rules);
+        const std::string parGen = rs485ParGen();
+        const CompileBankResult result = Compile_Bank(parGen, rules, catalog());
+        ASSERT_FALSE(result.ok());
+        EXPECT_EQ(result.error->source, BankSourceError::Source::Rules);
+        EXPECT_NE(result.error->reason.find("NMEA_Listener"), std::string::npos);
+    }
+}
+
+TEST(ImageBank, RulesUnderAnyRootName)
+{
     // Children are taken by position whatever their name.
     EXPECT_EQ(compile(rs485ParGen(), "<X><NMEA_Listener><item Enable=\"Y\" Serial_Channel=\"RS485 2\" "
                                      "Sentence=\"ZDA\" DataField=\"day [decimal]\"/></NMEA_Listener></X>")

@@ -1,4 +1,5 @@
 #include "FailingFileWriter.h"
+#include "FileFaults.h"
 #include "TempDir.h"
 
 #include "lang/ExtraTexts.h"
@@ -7,8 +8,6 @@
 #include "nmea/RuleMessages.h"
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -202,9 +201,9 @@ TEST(NmeaRuleFile, NoWriteWhenTheDamagedFileCannotBeKept)
     const auto project = dir / "project";
     const auto file = project / "NMEA_0183_Set_Access.xml";
     test::writeFixture(file, "<broken");
-    std::filesystem::permissions(project, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    if (::access(project.c_str(), W_OK) == 0)
-        GTEST_SKIP() << "the folder stays writable for this user (running as root)";
+    FileSystemCalls calls = systemFileSystemCalls();
+    calls.rename = test::failWith(EACCES);
+    const ScopedFileSystemCalls renameRefused(calls);
     test::FailingFileWriter writer;
     const RuleFileSave save = saveRuleFile(file, RuleTable{}, writer, true);
     EXPECT_EQ(save.status, RuleFileSave::Status::BackupFailed);

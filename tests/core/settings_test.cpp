@@ -87,6 +87,24 @@ TEST(Settings, RoundTripKeepsTextsExactly)
     EXPECT_TRUE(result.values == s);
 }
 
+// Each flag on its own, so that a flag written or read from another one shows.
+class SettingsSingleFlag : public testing::TestWithParam<std::function<void(Settings&)>> {};
+
+TEST_P(SettingsSingleFlag, RoundTripKeepsOnlyThatFlagOn)
+{
+    Settings s;
+    GetParam()(s);
+    const auto result = readDocument(serializeSettings(s));
+    EXPECT_EQ(result.status, SettingsReadResult::Status::Ok);
+    EXPECT_TRUE(result.values == s) << serializeSettings(s);
+}
+
+INSTANTIATE_TEST_SUITE_P(Flags, SettingsSingleFlag,
+                         testing::Values([](Settings& s) { s.EnableInternet = true; },
+                                         [](Settings& s) { s.EnableUpdateCheck = true; },
+                                         [](Settings& s) { s.JumpFieldOnEnter = true; },
+                                         [](Settings& s) { s.DoubleClickAutoSize = true; }));
+
 struct MissingValueCase {
     std::string element;
     std::function<void(Settings&)> toDefault;

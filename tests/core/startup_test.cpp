@@ -2,13 +2,12 @@
 #include "lang/FileNoticeText.h"
 
 #include "FailingFileWriter.h"
+#include "FileFaults.h"
 #include "TempDir.h"
 #include "common/FileRead.h"
 #include "lang/ExtraTextNumbers.h"
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 namespace birch {
 namespace {
@@ -279,18 +278,17 @@ TEST(StartUp, DamagedSettingsFileIsReportedOnceAndKeptBeforeItIsReplaced)
 
 TEST(StartUp, DamagedSettingsFileIsNotReplacedWhenNoBackupCanBeMade)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root may rename inside a read-only folder";
     TempDir dir;
     writeFixture(dir / "Mosaic.xml", "<broken");
     AppState state;
     startIn(state, dir.path());
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    FileSystemCalls calls = systemFileSystemCalls();
+    calls.rename = test::failWith(EACCES);
+    const ScopedFileSystemCalls renameRefused(calls);
 
     AtomicFileWriter writer;
     const auto notice = Save_Setting(state, writer);
 
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
     ASSERT_TRUE(notice.has_value());
     EXPECT_EQ(notice->ext, ext::kFileCannotBeWritten);
     EXPECT_EQ(readAll(dir / "Mosaic.xml"), "<broken");

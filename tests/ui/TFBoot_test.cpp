@@ -633,17 +633,21 @@ void TFBootTest::imageThatCannotBeWrittenKeepsTheDialogClosed()
     QVERIFY(h.fixture.problems().isEmpty());
 }
 
+// Unparsable, or with no NMEA_Listener under its first node: the same answer as `compile` gives.
 void TFBootTest::malformedRuleFileKeepsTheDialogClosed()
 {
-    Harness h;
-    test::writeFixture(h.fixture.state.NmeaAccessFile, "<NMEA_0183><NMEA_Listener>");
-    h.fixture.prompter.answer(Prompter::Answer::Ok);
-    QVERIFY(!birch::Update_Device(h.context, h.boot, nullptr));
-    QCOMPARE(h.fixture.prompter.prompts.size(), 1);
-    QVERIFY(h.fixture.prompter.prompts[0].text.startsWith(h.extra(birch::ext::kImageSourceMalformed)));
-    QVERIFY(h.fixture.prompter.prompts[0].text.contains(QStringLiteral("NMEA_0183_Set_Access.xml")));
-    QVERIFY(h.fixture.runner.shown.isEmpty());
-    QVERIFY(!std::filesystem::exists(h.fixture.state.ProjectDir / "bin" / "bank.bin"));
+    for (const char* rules : {"<NMEA_0183><NMEA_Listener>", "<NMEA_0183/>",
+                              "<!DOCTYPE NMEA_0183><NMEA_0183><NMEA_Listener/></NMEA_0183>"}) {
+        Harness h;
+        test::writeFixture(h.fixture.state.NmeaAccessFile, rules);
+        h.fixture.prompter.answer(Prompter::Answer::Ok);
+        QVERIFY2(!birch::Update_Device(h.context, h.boot, nullptr), rules);
+        QCOMPARE(h.fixture.prompter.prompts.size(), 1);
+        QVERIFY2(h.fixture.prompter.prompts[0].text.startsWith(h.extra(birch::ext::kImageSourceMalformed)), rules);
+        QVERIFY(h.fixture.prompter.prompts[0].text.contains(QStringLiteral("NMEA_0183_Set_Access.xml")));
+        QVERIFY(h.fixture.runner.shown.isEmpty());
+        QVERIFY(!std::filesystem::exists(h.fixture.state.ProjectDir / "bin" / "bank.bin"));
+    }
 }
 
 void TFBootTest::rulesLeftOutAreToldBeforeTheDialog()

@@ -1,5 +1,7 @@
 #include "platform/FileWriter.h"
 
+#include "platform/FileSystemCalls.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -15,10 +17,10 @@ std::string systemReason(int error)
     return std::strerror(error);
 }
 
-bool writeAll(int fd, std::string_view bytes)
+bool writeAll(const FileSystemCalls& calls, int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t n = calls.write(fd, bytes.data(), bytes.size());
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -40,6 +42,7 @@ mode_t currentUmask()
 
 std::optional<WriteError> AtomicFileWriter::write(const std::filesystem::path& target, std::string_view bytes)
 {
+    const FileSystemCalls& calls = fileSystemCalls();
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
     std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
 
@@ -51,38 +54,36 @@ std::optional<WriteError> AtomicFileWriter::write(const std::filesystem::path& t
         mode = targetInfo.st_mode & 07777;
     }
 
-    const int fd = ::mkstemp(pattern.data());
+    const int fd = calls.mkstemp(pattern.data());
     if (fd < 0)
         return WriteError{target, systemReason(errno)};
     const std::filesystem::path temporary(pattern);
 
-    auto fail = [&](int error) {
-        ::close(fd);
+    // The temporary file goes whatever failed, so that no half-written copy is left behind.
+    auto discard = [&](int error) {
         ::unlink(temporary.c_str());
         return WriteError{target, systemReason(error)};
     };
+    auto closeAndDiscard = [&](int error) {
+        calls.close(fd);
+        return discard(error);
+    };
 
-    if (!writeAll(fd, bytes))
-        return fail(errno);
-    if (::fchmod(fd, mode) != 0)
-        return fail(errno);
-    if (::fsync(fd) != 0)
-        return fail(errno);
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        return WriteError{target, systemReason(error)};
-    }
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        return WriteError{target, systemReason(error)};
-    }
-    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (!writeAll(calls, fd, bytes))
+        return closeAndDiscard(errno);
+    if (calls.fchmod(fd, mode) != 0)
+        return closeAndDiscard(errno);
+    if (calls.fsync(fd) != 0)
+        return closeAndDiscard(errno);
+    if (calls.close(fd) != 0)
+        return discard(errno);
+    if (calls.rename(temporary.c_str(), target.c_str()) != 0)
+        return discard(errno);
+    const int folderFd = calls.open(folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (folderFd >= 0) {
         // The data is already in place; a folder that refuses fsync only weakens durability.
-        ::fsync(folderFd);
-        ::close(folderFd);
+        calls.fsync(folderFd);
+        calls.close(folderFd);
     }
     return std::nullopt;
 }

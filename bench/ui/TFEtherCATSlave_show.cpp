@@ -70,16 +70,3 @@ void BM_TFEtherCATSlave_Show_256_Rows(benchmark::State& state)
 BENCHMARK(BM_TFEtherCATSlave_Show_256_Rows)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -55,14 +55,3 @@ void BM_TFMQTT_Set_Topic_Load_And_Show_1024(benchmark::State& state)
 BENCHMARK(BM_TFMQTT_Set_Topic_Load_And_Show_1024)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

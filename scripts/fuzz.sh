@@ -16,7 +16,7 @@ for program in "$build"/bin/fuzz_*; do
   mkdir -p "$work"
   echo "== $name: $seconds s"
   if ! "$program" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-      -artifact_prefix="$seeds/crash-" "$work" "$seeds"; then
+      -artifact_prefix="$seeds/" "$work" "$seeds"; then
     failed+=("$name")
   fi
 done

@@ -15,6 +15,8 @@ namespace {
 template <class... Visitors> struct Overloaded : Visitors... {
     using Visitors::operator()...;
 };
+// Spelled out for compilers that do not deduce an aggregate's arguments (clang 14, the fuzz build).
+template <class... Visitors> Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 // Sets the field of `key` from the element's text, by the key's kind.
 void readValue(TParGen& record, const ParGenKey& key, const std::string& text)

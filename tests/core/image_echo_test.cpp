@@ -134,7 +134,8 @@ TEST(EchoAddress, DecimalEvenWithLeadingZeros)
 
 TEST_F(EchoFixture, NoTransportIsReportedAsSuch)
 {
-    transport.unavailable = "ICMP datagram socket: Permission denied";
+    transport.refusal = EchoTransport::SendFailure{EchoTransport::SendFailure::Kind::CannotSend,
+                                                   "ICMP datagram socket: Permission denied"};
     EXPECT_FALSE(ping("127.0.0.1"));
     EXPECT_EQ(check.ping_res, 0);
     ASSERT_TRUE(check.cannotSend);

@@ -40,8 +40,8 @@ public:
 
     std::optional<SendFailure> send(const Ipv4Address& address, std::string_view data) override
     {
-        if (unavailable)
-            return SendFailure{SendFailure::Kind::CannotSend, *unavailable};
+        if (refusal)
+            return refusal;
         requests.push_back({address, std::string(data)});
         if (onSend)
             onSend();
@@ -71,7 +71,7 @@ public:
         std::string data;
     };
     std::vector<Request> requests;
-    std::optional<std::string> unavailable;
+    std::optional<SendFailure> refusal; // every send is refused with it, nothing goes out
     int finished = 0;
     std::function<void()> onSend; // runs with every request that goes out
 

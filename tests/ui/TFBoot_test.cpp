@@ -1,6 +1,5 @@
 #include "FakeEcho.h"
 #include "ImageTestData.h"
-#include "ScopedEnv.h"
 #include "UiFixture.h"
 
 #include "app/TFMosaicFirmWare.h"
@@ -418,7 +417,8 @@ void TFBootTest::noEchoPossibleSaysSo()
 {
     Harness h;
     h.boot.Form_Type = 1;
-    h.transport.unavailable = "raw ICMP socket: Operation not permitted";
+    h.transport.refusal = birch::EchoTransport::SendFailure{birch::EchoTransport::SendFailure::Kind::CannotSend,
+                                                            "raw ICMP socket: Operation not permitted"};
     h.boot.show();
     h.typeAddress({"127", "0", "0", "1"});
     h.fixture.prompter.answer(Prompter::Answer::Ok);
@@ -431,18 +431,20 @@ void TFBootTest::noEchoPossibleSaysSo()
     QVERIFY(h.fixture.problems().isEmpty());
 }
 
-// The machine's own transports under the loopback guard: the address is refused before anything
-// is sent, and the user is told why instead of how to allow echoes.
+// The loopback guard's refusal (what every transport of the machine answers under it, see the
+// transport tests): the user is told why instead of how to allow echoes. A fake stands in, so the
+// address is never sent to.
 void TFBootTest::addressOutsideTheGuardSaysSo()
 {
-    const test::ScopedEnv guard("BIRCH_LOOPBACK_ONLY", "1");
     test::UiFixture fixture;
     fixture.openProject("Ship");
-    const auto transport = birch::makeSystemEchoTransport();
     test::VirtualClock clock;
+    test::FakeEchoTransport transport{clock};
+    transport.refusal =
+        birch::EchoTransport::SendFailure{birch::EchoTransport::SendFailure::Kind::OutsideReach, "BIRCH_LOOPBACK_ONLY"};
     FixedComPorts comPorts;
     RecordingStarter starter;
-    TFBoot boot(fixture.context, birch::EchoService{*transport, clock}, comPorts, starter);
+    TFBoot boot(fixture.context, birch::EchoService{transport, clock}, comPorts, starter);
     boot.Form_Type = 1;
     fixture.state.LastIpAddress = "192.168.2.205";
     boot.show();

@@ -8,6 +8,7 @@
 #include "widgets/DropDownList.h"
 #include "widgets/HeadingPanel.h"
 #include "widgets/ModalWaitDialog.h"
+#include "widgets/NoDefaultButton.h"
 #include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 #include "widgets/WindowSize.h"
@@ -137,8 +138,7 @@ void TFBoot::buildButtonPanel()
     Btn_Update = new QPushButton(P_Button);
     Btn_Update->setObjectName(QStringLiteral("Btn_Update"));
     // Enter in an address box must not start an update.
-    for (QPushButton* button : {Btn_Cancel, Btn_Update})
-        button->setAutoDefault(false);
+    noDefaultButton(*this);
     connect(Btn_Cancel, &QPushButton::clicked, this, &TFBoot::reject);
     connect(Btn_Update, &QPushButton::clicked, this, &TFBoot::Btn_UpdateClick);
     auto* layout = new QHBoxLayout(P_Button);

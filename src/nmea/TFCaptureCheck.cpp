@@ -8,6 +8,7 @@
 #include "params/ParGenFile.h"
 #include "params/SerialPortSettings.h"
 #include "widgets/DropDownList.h"
+#include "widgets/NoDefaultButton.h"
 #include "widgets/QtText.h"
 #include "widgets/SerialListen.h"
 
@@ -64,8 +65,7 @@ TFCaptureCheck::TFCaptureCheck(UiContext& context, QWidget* parent)
     M_Result->setReadOnly(true);
     M_Result->setLineWrapMode(QPlainTextEdit::NoWrap);
     M_Result->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    for (QPushButton* button : {Btn_Browse, Btn_CheckFile, Btn_Listen, Btn_OK})
-        button->setAutoDefault(false);
+    noDefaultButton(*this);
 
     auto* grid = new QGridLayout;
     grid->addWidget(L_File, 0, 0);

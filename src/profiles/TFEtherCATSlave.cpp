@@ -8,6 +8,7 @@
 #include "profiles/EtherCatTypes.h"
 #include "widgets/GridView.h"
 #include "widgets/HeadingPanel.h"
+#include "widgets/NoDefaultButton.h"
 #include "widgets/PlainText.h"
 #include "widgets/QtText.h"
 
@@ -112,8 +113,7 @@ TFEtherCATSlave::TFEtherCATSlave(UiContext& context, QWidget* parent)
     buttons->addWidget(Btn_OK);
     buttons->addWidget(Btn_Cancel);
     // Enter belongs to the table (and its Enter jump): no button may take it as the default.
-    for (QPushButton* button : {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow})
-        button->setAutoDefault(false);
+    noDefaultButton(*this);
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(10, 8, 10, 10);

@@ -3,6 +3,7 @@
 #include "core/BuildConstants.h"
 #include "profiles/TopicKeywords.h"
 #include "widgets/HeadingPanel.h"
+#include "widgets/NoDefaultButton.h"
 #include "widgets/QtText.h"
 
 #include <QGuiApplication>
@@ -40,8 +41,7 @@ TFTopicTemplate::TFTopicTemplate(UiContext& context, QWidget* parent)
 
     L_List_Keywords->setTextFormat(Qt::PlainText);
     // Enter in the editor starts a new line of the template; no button takes it.
-    Btn_OK->setAutoDefault(false);
-    Btn_Cancel->setAutoDefault(false);
+    noDefaultButton(*this);
 
     ASG_Keywords->setColumnCount(2);
     ASG_Keywords->verticalHeader()->hide();

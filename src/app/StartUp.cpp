@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "app/Workspace.h"
 #include "common/Backup.h"
+#include "core/ProjectFiles.h"
 #include "lang/ExtraTextNumbers.h"
 #include "lang/Language.h"
 #include "lang/ShippedLanguages.h"
@@ -105,10 +106,10 @@ std::vector<FileNotice> Start_Up(AppState& state, const StartFolders& folders, F
 
 void Set_Files(AppState& state)
 {
-    state.ParGenFile = state.ProjectDir / "ParGen.xml";
-    state.NmeaAccessFile = state.ProjectDir / "NMEA_0183_Set_Access.xml";
-    state.MqttTopicFile = state.ProjectDir / "MQTT_Set_Topic.xml";
-    state.EtherCatSlaveFile = state.ProjectDir / "EtherCAT_Slave.xml";
+    state.ParGenFile = state.ProjectDir / kParGenFileName;
+    state.NmeaAccessFile = state.ProjectDir / kRuleFileName;
+    state.MqttTopicFile = state.ProjectDir / kMqttTopicFileName;
+    state.EtherCatSlaveFile = state.ProjectDir / kEtherCatSlaveFileName;
 }
 
 std::optional<FileNotice> Save_Setting(AppState& state, FileWriter& writer)

@@ -2,6 +2,7 @@
 
 #include "cli/ExitCodes.h"
 #include "common/FileRead.h"
+#include "core/ProjectFiles.h"
 #include "lang/ExtraTextNumbers.h"
 #include "lang/ExtraTexts.h"
 #include "nmea/CaptureCheckText.h"
@@ -29,7 +30,7 @@ struct CaptureCheckOptions {
 
 int runCaptureCheck(const CaptureCheckOptions& options)
 {
-    const auto ruleFile = std::filesystem::path(options.projectDir) / "NMEA_0183_Set_Access.xml";
+    const auto ruleFile = std::filesystem::path(options.projectDir) / kRuleFileName;
     const ExtraTexts extra;
     const Catalog catalog = Catalog::Init_NMEA0183_Map();
 

@@ -4,6 +4,7 @@
 #include "cli/CheckRules.h"
 #include "cli/ExitCodes.h"
 #include "cli/ParGenCheck.h"
+#include "core/ProjectFiles.h"
 
 #include <CLI/CLI.hpp>
 
@@ -20,9 +21,9 @@ namespace {
 
 // The project's files, each checked as its window checks it before saving.
 const std::array<ProjectCheck, 3> kProjectChecks = {
-    ProjectCheck{"ParGen.xml", checkParGen},
-    ProjectCheck{"NMEA_0183_Set_Access.xml", checkRules},
-    ProjectCheck{"MQTT_Set_Topic.xml", checkMqttTopics},
+    ProjectCheck{kParGenFileName, checkParGen},
+    ProjectCheck{kRuleFileName, checkRules},
+    ProjectCheck{kMqttTopicFileName, checkMqttTopics},
 };
 
 int exitCodeOf(CheckResult::Status status)

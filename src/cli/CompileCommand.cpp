@@ -1,6 +1,7 @@
 #include "cli/CompileCommand.h"
 
 #include "cli/ExitCodes.h"
+#include "core/ProjectFiles.h"
 #include "image/BankStep.h"
 #include "lang/ExtraTextNumbers.h"
 #include "lang/ExtraTexts.h"
@@ -28,8 +29,8 @@ int runCompile(const CompileOptions& options)
     const std::filesystem::path target =
         options.output.empty() ? bankFile(project) : std::filesystem::path(options.output);
     AtomicFileWriter writer;
-    const BankStepOutcome outcome = compileAndSaveBank(project / "ParGen.xml", project / "NMEA_0183_Set_Access.xml",
-                                                       target, Catalog::Init_NMEA0183_Map(), writer);
+    const BankStepOutcome outcome = compileAndSaveBank(project / kParGenFileName, project / kRuleFileName, target,
+                                                       Catalog::Init_NMEA0183_Map(), writer);
     const ExtraTexts texts;
     const auto fileError = [&](int text) {
         std::cerr << describe(texts, FileNotice{text, outcome.file, outcome.reason, false, outcome.at}) << "\n";

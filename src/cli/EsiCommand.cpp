@@ -1,6 +1,7 @@
 #include "cli/EsiCommand.h"
 
 #include "cli/ExitCodes.h"
+#include "core/ProjectFiles.h"
 #include "lang/ExtraTexts.h"
 #include "platform/FileWriter.h"
 #include "profiles/EsiFile.h"
@@ -24,7 +25,8 @@ int runEsi(const EsiOptions& options)
 {
     const std::filesystem::path project = options.projectDir;
     AtomicFileWriter writer;
-    const EsiOutcome outcome = Save_Esi(project / "ParGen.xml", project / "EtherCAT_Slave.xml", options.output, writer);
+    const EsiOutcome outcome =
+        Save_Esi(project / kParGenFileName, project / kEtherCatSlaveFileName, options.output, writer);
     if (!outcome.ok()) {
         std::cerr << Esi_Failure_Message(ExtraTexts(), outcome) << "\n";
         return kFileError;

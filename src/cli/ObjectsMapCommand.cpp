@@ -1,6 +1,7 @@
 #include "cli/ObjectsMapCommand.h"
 
 #include "cli/ExitCodes.h"
+#include "core/ProjectFiles.h"
 #include "lang/ExtraTexts.h"
 #include "nmea/Catalog.h"
 #include "nmea/ObjectsMapMessages.h"
@@ -39,7 +40,7 @@ int exitCodeOf(ObjectsMapSave::Status status)
 int runObjectsMap(const ObjectsMapOptions& options)
 {
     AtomicFileWriter writer;
-    const ObjectsMapSave save = Save_Objects_Map(std::filesystem::path(options.projectDir) / "NMEA_0183_Set_Access.xml",
+    const ObjectsMapSave save = Save_Objects_Map(std::filesystem::path(options.projectDir) / kRuleFileName,
                                                  options.output, Catalog::Init_NMEA0183_Map(), writer);
     if (const auto message = objectsMapMessage(ExtraTexts(), save))
         std::cerr << *message << "\n";

@@ -1,5 +1,6 @@
 #include "cli/ParGenCheck.h"
 
+#include "core/ProjectFiles.h"
 #include "lang/ExtraTextNumbers.h"
 #include "lang/FileNoticeText.h"
 #include "params/Controllo_Dati.h"
@@ -9,7 +10,7 @@ namespace birch::cli {
 
 CheckResult checkParGen(const std::filesystem::path& projectDir, const CliTexts& texts)
 {
-    const std::filesystem::path file = projectDir / "ParGen.xml";
+    const std::filesystem::path file = projectDir / kParGenFileName;
     const ParGenLoad loaded = LoadParGen(file);
     if (loaded.damaged()) {
         const int text =

@@ -1,6 +1,7 @@
 #include "cli/RegisterMapCommand.h"
 
 #include "cli/ExitCodes.h"
+#include "core/ProjectFiles.h"
 #include "lang/ExtraTextNumbers.h"
 #include "lang/ExtraTexts.h"
 #include "nmea/Catalog.h"
@@ -28,8 +29,8 @@ struct RegisterMapOptions {
 int runRegisterMap(const RegisterMapOptions& options)
 {
     const std::filesystem::path project = options.projectDir;
-    const auto ruleFile = project / "NMEA_0183_Set_Access.xml";
-    const auto parGenFile = project / "ParGen.xml";
+    const auto ruleFile = project / kRuleFileName;
+    const auto parGenFile = project / kParGenFileName;
     const ExtraTexts extra;
     const Catalog catalog = Catalog::Init_NMEA0183_Map();
 

@@ -1,5 +1,6 @@
 #include "nmea/RuleCheck.h"
 
+#include "core/ProjectFiles.h"
 #include "nmea/RuleFile.h"
 #include "nmea/RuleMessages.h"
 #include "nmea/RuleValidation.h"
@@ -10,8 +11,8 @@ namespace birch {
 RuleCheckResult checkRuleFile(const std::filesystem::path& projectDir, const TextList& texts, const ExtraTexts& extra,
                               const Catalog& catalog)
 {
-    const auto file = projectDir / "NMEA_0183_Set_Access.xml";
-    const auto channels = SerialChannel_SL(Enable_Serial(projectDir / "ParGen.xml"));
+    const auto file = projectDir / kRuleFileName;
+    const auto channels = SerialChannel_SL(Enable_Serial(projectDir / kParGenFileName));
     const RuleFileLoad load = loadRuleFile(file, catalog, channels);
     RuleCheckResult result;
     // A check replaces nothing, so it never speaks of a backup.

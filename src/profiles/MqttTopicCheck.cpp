@@ -1,5 +1,6 @@
 #include "profiles/MqttTopicCheck.h"
 
+#include "core/ProjectFiles.h"
 #include "profiles/MqttTopicFile.h"
 #include "profiles/MqttTopicGrid.h"
 #include "profiles/MqttTopicMessages.h"
@@ -9,7 +10,7 @@ namespace birch {
 MqttTopicCheckResult checkMqttTopicFile(const std::filesystem::path& projectDir, const TextList& texts,
                                         const ExtraTexts& extra)
 {
-    const auto file = projectDir / "MQTT_Set_Topic.xml";
+    const auto file = projectDir / kMqttTopicFileName;
     const MqttTopicLoad load = loadMqttTopicFile(file);
     MqttTopicCheckResult result;
     if (const auto message = mqttLoadMessage(extra, load, file, false)) {

@@ -19,20 +19,18 @@ std::optional<std::string> Variables_Load_Message(const ExtraTexts& texts, const
     std::vector<std::string> parts;
     switch (load.status) {
     case EtherCatSlaveLoad::Status::Unreadable:
-        parts.push_back(describe(texts, FileNotice{ext::kFileCannotBeRead, file, load.reason}));
+        parts.push_back(describe(texts, FileNotice{ext::kFileCannotBeRead, file, load.reason, true}));
         break;
     case EtherCatSlaveLoad::Status::Malformed:
-        parts.push_back(describe(texts, FileNotice{ext::kFileCannotBeParsed, file, load.reason, false, load.at}));
+        parts.push_back(describe(texts, FileNotice{ext::kFileCannotBeParsed, file, load.reason, true, load.at}));
         break;
     case EtherCatSlaveLoad::Status::ElementMissing:
-        parts.push_back(describe(texts, FileNotice{ext::kEtherCatElementMissing, file, load.missingElement}));
+        parts.push_back(describe(texts, FileNotice{ext::kEtherCatElementMissing, file, load.missingElement, true}));
         break;
     case EtherCatSlaveLoad::Status::Missing:
     case EtherCatSlaveLoad::Status::Ok:
         break;
     }
-    if (load.damaged())
-        parts.push_back(texts[ext::kFileKeptAsBackup] + file.string());
     if (load.notLoaded > 0)
         parts.push_back(texts[ext::kEtherCatRowsNotLoaded] + std::to_string(load.notLoaded) +
                         texts[ext::kEtherCatRowsDroppedOnSave] + file.string());
